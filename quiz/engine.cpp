@@ -1,0 +1,87 @@
+#include "engine.h"
+
+#include <array>
+
+#include "counter.h"
+
+QuizEngine::QuizEngine(QuizState& state, QuizView& view, RandomSource& random)
+    : state_(state), view_(view), random_(random) {}
+
+int QuizEngine::drawKey(int span, int base) {
+    random_.reseed();
+    return wholeNumber(random_.next(), span, base);
+}
+
+void QuizEngine::PickQuestion() {
+    const int previous = state_.keyNum;
+    const auto keys = keytable::keysOfKind(state_.keyKind);
+    do {
+        state_.keyNum = drawKey(keys.count, keys.first);
+    } while (state_.keyNum == previous);
+
+    const std::string file = keytable::pictureFile(state_.keyNum);
+    if (!view_.loadKeyPicture(file)) {
+        view_.reportMissingFile(file);
+    }
+    // The question goes on with its own name even without its picture, so that the correct
+    // answer is always the key's and never a name left over from an earlier question.
+    state_.keyName = keytable::keyName(state_.keyNum);
+}
+
+void QuizEngine::PickDistractors() {
+    state_.answer = state_.keyName;
+    std::array<int, 3> chosen{};
+    std::array<std::string*, 3> slots = {&state_.wrong1, &state_.wrong2, &state_.wrong3};
+    for (size_t slot = 0; slot < slots.size(); ++slot) {
+        int key = 0;
+        do {
+            key = drawKey(keytable::kKeyCount, 1);
+        } while (key == state_.keyNum || key == chosen[0] || key == chosen[1] || key == chosen[2]);
+        chosen[slot] = key;
+        state_.keyName = keytable::keyName(key);
+        *slots[slot] = state_.keyName;
+    }
+}
+
+void QuizEngine::PlaceAnswers() {
+    std::array<int, 4> pos{};
+    auto allDistinct = [&pos] {
+        return pos[1] != pos[0] && pos[2] != pos[0] && pos[3] != pos[0] && pos[2] != pos[1] &&
+               pos[3] != pos[1] && pos[3] != pos[2];
+    };
+    do {
+        for (int& p : pos) {
+            p = wholeNumber(random_.next(), 4, 1);
+        }
+    } while (!allDistinct());
+
+    state_.rightPos = pos[0];
+    view_.setChoiceText(pos[0], state_.answer);
+    view_.setChoiceText(pos[1], state_.wrong1);
+    view_.setChoiceText(pos[2], state_.wrong2);
+    view_.setChoiceText(pos[3], state_.wrong3);
+}
+
+void QuizEngine::countOne(Caption counter) {
+    view_.setCaption(counter, counter::stepped(view_.caption(counter), 1));
+}
+
+void QuizEngine::CheckAnswer() {
+    if (view_.arrowShown(state_.rightPos)) {
+        countOne(Caption::Right);
+        for (int pos = 1; pos <= 4; ++pos) {
+            view_.clearArrow(pos);
+        }
+        return;
+    }
+    view_.setChoiceColour(state_.rightPos, kRed);
+    countOne(Caption::Wrong);
+    state_.advance = false;
+    view_.enablePauseTimer();
+}
+
+void QuizEngine::prepareQuestion() {
+    PickQuestion();
+    PickDistractors();
+    PlaceAnswers();
+}

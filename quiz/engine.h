@@ -1,0 +1,31 @@
+#pragma once
+
+#include "quizstate.h"
+#include "quizview.h"
+#include "random.h"
+
+// The four quiz procedures, working on the quiz state and the window's controls.
+class QuizEngine {
+public:
+    QuizEngine(QuizState& state, QuizView& view, RandomSource& random);
+
+    // Chooses a key of the drilled kind other than the previous one and shows its picture.
+    void PickQuestion();
+    // Chooses three distinct wrong names, from all fourteen keys.
+    void PickDistractors();
+    // Puts the four names at random positions.
+    void PlaceAnswers();
+    // Grades the question on show by where the arrow is.
+    void CheckAnswer();
+
+    // The three preparation steps, always together and in this order.
+    void prepareQuestion();
+
+private:
+    int drawKey(int span, int base);
+    void countOne(Caption counter);
+
+    QuizState& state_;
+    QuizView& view_;
+    RandomSource& random_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The fourteen keys of the drill: 1 to 7 carry 1 to 7 sharps, 8 to 14 carry 1 to 7 flats.
+namespace keytable {
+
+constexpr int kKeyCount = 14;
+
+// Which keys a drill asks about.
+enum class KeyKind { Flats = 1, Sharps = 2, Both = 3 };
+
+struct KeyRange {
+    int first;
+    int count;
+};
+
+// The name shown on an answer label for key 1..14.
+std::string_view keyName(int key);
+
+// The picture file of key 1..14, read by relative name from the working directory.
+std::string pictureFile(int key);
+
+KeyRange keysOfKind(KeyKind kind);
+
+}  // namespace keytable
