@@ -1,0 +1,276 @@
+#include "form1.h"
+
+#include <QIcon>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+
+#include "about.h"
+#include "clicklabel.h"
+#include "fonts.h"
+#include "picturefile.h"
+
+namespace {
+
+constexpr int kClientWidth = 414;
+constexpr int kClientHeight = 286;
+const char* const kAutoSize = "autoSize";
+
+template <typename Label = QLabel>
+Label* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QString& text = {}) {
+    auto* label = new Label(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel* makeImage(QWidget* parent, const QString& name, QRect geometry) {
+    auto* image = new QLabel(parent);
+    image->setObjectName(name);
+    image->setGeometry(geometry);
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return image;
+}
+
+QScrollBar* makeScrollBar(QWidget* parent, const QString& name, QRect geometry, int minimum,
+                          int maximum, int value) {
+    auto* bar = new QScrollBar(Qt::Vertical, parent);
+    bar->setObjectName(name);
+    bar->setGeometry(geometry);
+    bar->setRange(minimum, maximum);
+    bar->setValue(value);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setTracking(false);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setContextMenuPolicy(Qt::NoContextMenu);
+    return bar;
+}
+
+void sizeToText(QLabel* label) {
+    label->setProperty(kAutoSize, true);
+}
+
+QColor toQColor(Rgb colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+}  // namespace
+
+Form1::Form1(RandomSource& random, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      Timer1([this] { guardedTick(&Drill::Timer1_Timer); }),
+      Timer2([this] { guardedTick(&Drill::Timer2_Timer); }),
+      drill_(*this, Timer1, Timer2, random) {
+    Q_INIT_RESOURCE(mainwindow);  // the pictures live in a static library
+    setObjectName("Form1");
+    background_.load(":/pictures/background.gif");
+    blankStaff_.load(":/pictures/blankstaff.gif");
+    lamp_.load(":/pictures/lamp.bmp");
+    setWindowTitle("Duridaz");
+    QIcon icon;
+    icon.addFile(":/pictures/icon-32.png");
+    icon.addFile(":/pictures/icon-16.png");
+    setWindowIcon(icon);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(fonts::dialogDefault());
+    createControls();
+    connectControls();
+    drill_.Form_Load();
+}
+
+void Form1::createControls() {
+    questscroll = makeScrollBar(this, "questscroll", {382, 100, 12, 26}, 1, 25, 10);
+    IntScroll = makeScrollBar(this, "IntScroll", {326, 100, 12, 26}, 0, 10, 5);
+
+    Picture1 = makeImage(this, "Picture1", {31, 14, 198, 121});
+    Picture1->setPixmap(blankStaff_);
+    Picture1->setAutoFillBackground(true);
+    QPalette white = Picture1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Picture1->setPalette(white);
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+
+    Label3 = makeLabel<ClickLabel>(this, "Label3", {280, 0, 132, 91}, "? ");
+    Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label3->setFont(fonts::arialBold(13));
+    Label3->setToolTip("About ");
+
+    ainput[2] = makeImage(this, "ainput(2)", {86, 193, 18, 18});
+    Label2 = makeLabel(this, "Label2", {338, 122, 45, 13}, "questions");
+    Label1 = makeLabel(this, "Label1", {289, 122, 29, 13}, "speed");
+    awrong = makeLabel(this, "awrong", {336, 142, 18, 19}, "00");
+    aright = makeLabel(this, "aright", {267, 142, 18, 19}, "00");
+    lleft = makeLabel(this, "lleft", {16, 232, 57, 41}, "0");
+    for (QLabel* counter : {awrong, aright}) {
+        counter->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        counter->setFont(fonts::arialBold(16));
+    }
+    lleft->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lleft->setFont(fonts::arialBold(37));
+
+    lrestart = makeLabel<ClickLabel>(this, "lrestart", {332, 228, 38, 38});
+    lselect = makeLabel<ClickLabel>(this, "lselect", {272, 172, 46, 45});
+    Iflats = makeImage(this, "Iflats", {332, 200, 17, 17});
+    Isharps = makeImage(this, "Isharps", {332, 176, 17, 17});
+    Iflats->setPixmap(lamp_);
+    Isharps->setPixmap(lamp_);
+    lstop = makeLabel<ClickLabel>(this, "lstop", {374, 228, 36, 39});
+    lgo = makeLabel<ClickLabel>(this, "lgo", {291, 228, 38, 39});
+
+    qNumber = makeLabel(this, "qNumber", {350, 102, 26, 23}, "16");
+    qNumber->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    timeInt = makeLabel(this, "timeInt", {307, 102, 12, 24}, "5");
+    timeInt->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    for (QLabel* setting : {qNumber, timeInt}) {
+        setting->setFont(fonts::arialBold(21));
+    }
+    for (QLabel* label : {Label2, Label1, awrong, aright, lleft, timeInt}) {
+        sizeToText(label);
+    }
+
+    ainput[4] = makeImage(this, "ainput(4)", {108, 253, 18, 18});
+    ainput[3] = makeImage(this, "ainput(3)", {100, 223, 18, 18});
+    ainput[1] = makeImage(this, "ainput(1)", {67, 163, 18, 18});
+    const std::array<QRect, 5> answerBars = {QRect{},
+                                             {104, 163, 142, 19},
+                                             {121, 193, 132, 19},
+                                             {136, 223, 122, 19},
+                                             {144, 253, 131, 19}};
+    for (int pos = 4; pos >= 1; --pos) {
+        auto* label = makeLabel<ClickLabel>(this, QString("choice(%1)").arg(pos),
+                                            answerBars[static_cast<size_t>(pos)]);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(fonts::arialBold(16));
+        choice[static_cast<size_t>(pos)] = label;
+        setChoiceColour(pos, kWhite);
+    }
+
+    setTabOrder(Picture1, IntScroll);
+    setTabOrder(IntScroll, questscroll);
+    Picture1->setFocus();
+}
+
+void Form1::connectControls() {
+    for (int pos = 1; pos <= 4; ++pos) {
+        connect(choice[static_cast<size_t>(pos)], &ClickLabel::clicked, this,
+                [this, pos] { drill_.choice_Click(pos); });
+    }
+    connect(IntScroll, &QScrollBar::valueChanged, this,
+            [this](int value) { drill_.IntScroll_Change(value); });
+    connect(questscroll, &QScrollBar::valueChanged, this,
+            [this](int value) { drill_.questscroll_Change(value); });
+    connect(lselect, &ClickLabel::clicked, this, [this] { drill_.lselect_Click(); });
+    connect(lgo, &ClickLabel::clicked, this, [this] { drill_.lgo_Click(); });
+    connect(lstop, &ClickLabel::clicked, this, [this] { drill_.lstop_Click(); });
+    connect(lrestart, &ClickLabel::clicked, this, [this] { drill_.lrestart_Click(); });
+    connect(Label3, &ClickLabel::clicked, this, [this] { Label3_Click(); });
+}
+
+// Qt fires the other timer while a message box of a tick or a click is open; such a tick is
+// dropped, so ticks never nest.
+void Form1::guardedTick(void (Drill::*handler)()) {
+    if (!messageBoxOpen_) {
+        (drill_.*handler)();
+    }
+}
+
+void Form1::Label3_Click() {
+    Form3::open();
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+bool Form1::loadKeyPicture(const std::string& file) {
+    const auto image = loadPictureFile(QString::fromStdString(file));
+    Picture1->setPixmap(image ? QPixmap::fromImage(*image) : blankStaff_);
+    return image.has_value();
+}
+
+void Form1::reportMissingFile(const std::string& file) {
+    QScopedValueRollback<bool> guard(messageBoxOpen_, true);
+    QMessageBox box(QMessageBox::Critical, QString::fromStdString(file),
+                    "A File That Is Needed Was Not Found!", QMessageBox::Ok, this);
+    box.exec();
+}
+
+void Form1::setChoiceText(int pos, const std::string& text) {
+    choice.at(static_cast<size_t>(pos))->setText(QString::fromStdString(text));
+}
+
+void Form1::setChoiceColour(int pos, Rgb colour) {
+    QLabel* label = choice.at(static_cast<size_t>(pos));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, toQColor(colour));
+    label->setPalette(palette);
+}
+
+bool Form1::arrowShown(int pos) const {
+    return pos >= 1 && pos <= 4 && !ainput[static_cast<size_t>(pos)]->pixmap().isNull();
+}
+
+void Form1::clearArrow(int pos) {
+    ainput.at(static_cast<size_t>(pos))->clear();
+}
+
+bool Form1::loadArrow(int pos) {
+    const auto image = loadPictureFile("arrow.gif");
+    if (image) {
+        ainput.at(static_cast<size_t>(pos))->setPixmap(QPixmap::fromImage(*image));
+    }
+    return image.has_value();
+}
+
+QLabel* Form1::captionLabel(Caption which) const {
+    switch (which) {
+        case Caption::QuestionsLeft:
+            return lleft;
+        case Caption::Right:
+            return aright;
+        case Caption::Wrong:
+            return awrong;
+        case Caption::Seconds:
+            return timeInt;
+        case Caption::Questions:
+            break;
+    }
+    return qNumber;
+}
+
+std::string Form1::caption(Caption which) const {
+    return captionLabel(which)->text().toStdString();
+}
+
+// A label that sizes itself keeps its left and top edges, so a longer number grows right.
+void Form1::setCaption(Caption which, const std::string& text) {
+    QLabel* label = captionLabel(which);
+    label->setText(QString::fromStdString(text));
+    if (label->property(kAutoSize).toBool()) {
+        label->adjustSize();
+    }
+}
+
+void Form1::enablePauseTimer() {
+    Timer2.enable();
+}
+
+void Form1::setScrollBarsEnabled(bool enabled) {
+    IntScroll->setEnabled(enabled);
+    questscroll->setEnabled(enabled);
+}
+
+void Form1::showIndicators(bool sharps, bool flats) {
+    Isharps->setVisible(sharps);
+    Iflats->setVisible(flats);
+}

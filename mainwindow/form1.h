@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+
+#include "drill.h"
+#include "drillview.h"
+#include "qttimer.h"
+#include "random.h"
+
+class ClickLabel;
+class QLabel;
+class QScrollBar;
+
+// The main window: the picture, the four answers, the counters, the settings and the command
+// buttons over one painted background. The drill's rules live in Drill; this class builds
+// the controls and gives the drill its operations on them.
+class Form1 : public QWidget, public DrillView {
+    Q_OBJECT
+public:
+    explicit Form1(RandomSource& random, QWidget* parent = nullptr);
+
+    const QuizState& state() const { return drill_.state(); }
+
+    // DrillView
+    bool loadKeyPicture(const std::string& file) override;
+    void reportMissingFile(const std::string& file) override;
+    void setChoiceText(int pos, const std::string& text) override;
+    void setChoiceColour(int pos, Rgb colour) override;
+    bool arrowShown(int pos) const override;
+    void clearArrow(int pos) override;
+    std::string caption(Caption which) const override;
+    void setCaption(Caption which, const std::string& text) override;
+    void enablePauseTimer() override;
+    void setScrollBarsEnabled(bool enabled) override;
+    void showIndicators(bool sharps, bool flats) override;
+    bool loadArrow(int pos) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void createControls();
+    void connectControls();
+    void Label3_Click();
+    void guardedTick(void (Drill::*handler)());
+    QLabel* captionLabel(Caption which) const;
+
+    QPixmap background_;
+    QPixmap blankStaff_;
+    QPixmap lamp_;
+    bool messageBoxOpen_ = false;
+
+    QtTimer Timer1;
+    QtTimer Timer2;
+    Drill drill_;
+
+    QScrollBar* questscroll = nullptr;
+    QScrollBar* IntScroll = nullptr;
+    QLabel* Picture1 = nullptr;
+    ClickLabel* Label3 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* awrong = nullptr;
+    QLabel* aright = nullptr;
+    QLabel* lleft = nullptr;
+    ClickLabel* lrestart = nullptr;
+    ClickLabel* lselect = nullptr;
+    QLabel* Iflats = nullptr;
+    QLabel* Isharps = nullptr;
+    ClickLabel* lstop = nullptr;
+    ClickLabel* lgo = nullptr;
+    QLabel* qNumber = nullptr;
+    QLabel* timeInt = nullptr;
+    std::array<QLabel*, 5> ainput{};      // elements 1 to 4
+    std::array<ClickLabel*, 5> choice{};  // elements 1 to 4
+};

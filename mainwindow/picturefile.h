@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+// Reads a picture file afresh, never blocking and never reading without bound: only a regular
+// file of sensible size is read, and a picture that would decode to a huge image is refused.
+std::optional<QImage> loadPictureFile(const QString& path);
