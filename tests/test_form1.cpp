@@ -1,0 +1,233 @@
+// The main window headless: its controls at rest, clicks on the answers, and the message
+// boxes for missing pictures.
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "fonts.h"
+#include "form1.h"
+#include "scriptedrandom.h"
+
+namespace {
+
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    QStringList counters;  // right and wrong, read while the box was open
+};
+
+// Closes the next message box after a while, noting what it showed.
+void closeNextMessageBox(SeenBox* seen, QWidget* window, int afterMs = 0) {
+    QTimer::singleShot(afterMs, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            closeNextMessageBox(seen, window, 10);
+            return;
+        }
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        seen->icon = box->icon();
+        seen->buttons = static_cast<int>(box->buttons().size());
+        seen->counters = {window->findChild<QLabel*>("aright")->text(),
+                          window->findChild<QLabel*>("awrong")->text()};
+        box->button(QMessageBox::Ok)->click();
+    });
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void theWindowAtRest();
+    void controlsAtTheirPlaces_data();
+    void controlsAtTheirPlaces();
+    void aLongerNumberGrowsToTheRight();
+    void clicksOnAnswersMoveTheSingleArrow();
+    void aMissingArrowShowsItsBoxAndTheDrillGoesOn();
+    void aMissingKeyPictureShowsItsBoxAndTheDrillGoesOn();
+    void ticksFallingDueWhileABoxIsOpenAreDropped();
+    void captionsAreNeverReadAsMarkup();
+
+private:
+    QLabel* label(const char* name) { return form->findChild<QLabel*>(name); }
+    void click(const char* name) { QTest::mouseClick(label(name), Qt::LeftButton); }
+    void copyPictures(const QStringList& except = {});
+
+    std::unique_ptr<QTemporaryDir> pictures;
+    ScriptedRandom random;
+    std::unique_ptr<Form1> form;
+};
+
+void Form1Test::init() {
+    pictures = std::make_unique<QTemporaryDir>();
+    QDir::setCurrent(pictures->path());
+    copyPictures();
+    form = std::make_unique<Form1>(random);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+}
+
+void Form1Test::copyPictures(const QStringList& except) {
+    const QDir assets(SOURCE_DIR "/assets");
+    for (const QString& name : assets.entryList({"*.gif"})) {
+        QFile::remove(name);
+        if (!except.contains(name)) {
+            QVERIFY(QFile::copy(assets.filePath(name), name));
+        }
+    }
+}
+
+void Form1Test::theWindowAtRest() {
+    QCOMPARE(form->windowTitle(), QString("Duridaz"));
+    QCOMPARE(form->size(), QSize(414, 286));
+    QCOMPARE(form->minimumSize(), form->maximumSize());
+    QVERIFY(!(form->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(label("timeInt")->text(), QString("5"));
+    QCOMPARE(label("qNumber")->text(), QString("16"));
+    QCOMPARE(label("lleft")->text(), QString("0"));
+    QCOMPARE(label("aright")->text(), QString("00"));
+    QCOMPARE(label("awrong")->text(), QString("00"));
+    QVERIFY(label("Isharps")->isVisible() && label("Iflats")->isVisible());
+    QVERIFY(!label("Isharps")->pixmap().isNull());
+    for (int pos = 1; pos <= 4; ++pos) {
+        QVERIFY(label(qPrintable(QString("choice(%1)").arg(pos)))->text().isEmpty());
+        QVERIFY(label(qPrintable(QString("ainput(%1)").arg(pos)))->pixmap().isNull());
+    }
+    const QImage staff = label("Picture1")->pixmap().toImage();
+    QCOMPARE(staff, QImage(":/pictures/blankstaff.gif").convertToFormat(staff.format()));
+    QCOMPARE(form->findChild<QScrollBar*>("IntScroll")->value(), 5);
+    QCOMPARE(form->findChild<QScrollBar*>("questscroll")->value(), 10);
+    QCOMPARE(QApplication::focusWidget(), form->findChild<QWidget*>("Picture1"));
+    QVERIFY(!form->state().running);
+    QVERIFY(form->state().freshStart);
+
+    // Both timers stopped: nothing changes while the window waits.
+    QTest::qWait(200);
+    QCOMPARE(label("lleft")->text(), QString("0"));
+    QVERIFY(label("choice(1)")->text().isEmpty());
+}
+
+void Form1Test::controlsAtTheirPlaces_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    const std::vector<std::pair<const char*, QRect>> table = {
+        {"questscroll", {382, 100, 12, 26}}, {"IntScroll", {326, 100, 12, 26}},
+        {"Picture1", {31, 14, 198, 121}},    {"Label3", {280, 0, 132, 91}},
+        {"ainput(2)", {86, 193, 18, 18}},    {"Label2", {338, 122, 45, 13}},
+        {"Label1", {289, 122, 29, 13}},      {"awrong", {336, 142, 18, 19}},
+        {"aright", {267, 142, 18, 19}},      {"lleft", {16, 232, 57, 41}},
+        {"lrestart", {332, 228, 38, 38}},    {"lselect", {272, 172, 46, 45}},
+        {"Iflats", {332, 200, 17, 17}},      {"Isharps", {332, 176, 17, 17}},
+        {"lstop", {374, 228, 36, 39}},       {"lgo", {291, 228, 38, 39}},
+        {"qNumber", {350, 102, 26, 23}},     {"timeInt", {307, 102, 12, 24}},
+        {"ainput(4)", {108, 253, 18, 18}},   {"ainput(3)", {100, 223, 18, 18}},
+        {"ainput(1)", {67, 163, 18, 18}},    {"choice(4)", {144, 253, 131, 19}},
+        {"choice(3)", {136, 223, 122, 19}},  {"choice(2)", {121, 193, 132, 19}},
+        {"choice(1)", {104, 163, 142, 19}}};
+    for (const auto& [name, geometry] : table) {
+        QTest::newRow(name) << QString(name) << geometry;
+    }
+}
+
+void Form1Test::controlsAtTheirPlaces() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    auto* control = form->findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+}
+
+void Form1Test::aLongerNumberGrowsToTheRight() {
+    auto* scroll = form->findChild<QScrollBar*>("IntScroll");
+    QLabel* seconds = label("timeInt");
+    const int widthAtFive = seconds->width();
+    scroll->setValue(0);
+    QCOMPARE(seconds->text(), QString("10"));
+    QCOMPARE(seconds->x(), 307);
+    QCOMPARE(seconds->y(), 102);
+    QVERIFY(seconds->width() > widthAtFive);
+    scroll->setValue(10);
+    QCOMPARE(seconds->text(), QString("0"));
+}
+
+void Form1Test::clicksOnAnswersMoveTheSingleArrow() {
+    for (int pos : {3, 1, 4, 2, 2}) {
+        click(qPrintable(QString("choice(%1)").arg(pos)));
+        for (int other = 1; other <= 4; ++other) {
+            QCOMPARE(form->arrowShown(other), other == pos);
+        }
+    }
+    QCOMPARE(label("ainput(2)")->pixmap().size().boundedTo(QSize(18, 18)),
+             label("ainput(2)")->pixmap().size());
+}
+
+void Form1Test::aMissingArrowShowsItsBoxAndTheDrillGoesOn() {
+    click("lgo");
+    QFile::remove("arrow.gif");
+    SeenBox seen;
+    closeNextMessageBox(&seen, form.get());
+    click("choice(2)");
+    QCOMPARE(seen.title, QString("arrow.gif"));
+    QCOMPARE(seen.text, QString("A File That Is Needed Was Not Found!"));
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+    QCOMPARE(seen.buttons, 1);
+    QVERIFY(!form->arrowShown(2));
+    QVERIFY(form->state().running);
+
+    copyPictures();
+    click("choice(2)");
+    QVERIFY(form->arrowShown(2));
+}
+
+void Form1Test::aMissingKeyPictureShowsItsBoxAndTheDrillGoesOn() {
+    copyPictures({"5.gif"});
+    random.script({ScriptedRandom::drawFor(5, 14, 1)});
+    SeenBox seen;
+    closeNextMessageBox(&seen, form.get());
+    click("lgo");
+    QCOMPARE(seen.title, QString("5.gif"));
+    QCOMPARE(seen.text, QString("A File That Is Needed Was Not Found!"));
+    QCOMPARE(form->state().keyNum, 5);
+    QCOMPARE(label("lleft")->text(), QString("16"));
+    QStringList names;
+    for (int pos = 1; pos <= 4; ++pos) {
+        names << label(qPrintable(QString("choice(%1)").arg(pos)))->text();
+    }
+    QVERIFY(names.contains("B"));
+    QCOMPARE(names.removeDuplicates(), 0);
+    QVERIFY(form->state().running);
+}
+
+void Form1Test::ticksFallingDueWhileABoxIsOpenAreDropped() {
+    form->findChild<QScrollBar*>("IntScroll")->setValue(10);  // 500 ms a question
+    click("lgo");
+    QFile::remove("arrow.gif");
+    SeenBox seen;
+    closeNextMessageBox(&seen, form.get(), 1300);
+    click("choice(1)");
+    QCOMPARE(seen.counters, QStringList({"0", "0"}));
+    QTRY_COMPARE_WITH_TIMEOUT(label("awrong")->text(), QString("1"), 2000);
+}
+
+void Form1Test::captionsAreNeverReadAsMarkup() {
+    form->setChoiceText(1, "<b>B</b> Flat");
+    QCOMPARE(label("choice(1)")->textFormat(), Qt::PlainText);
+    QCOMPARE(label("choice(1)")->text(), QString("<b>B</b> Flat"));
+}
+
+int main(int argc, char** argv) {
+    fonts::installSubstitutions();
+    QApplication app(argc, argv);
+    Form1Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_form1.moc"
