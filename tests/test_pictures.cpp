@@ -1,0 +1,674 @@
+// The generated pictures: their sizes and formats, the key signatures read back from the pixels,
+// the staff shared by all fifteen staff pictures, the background's furniture under each control,
+// and that the generator reproduces the committed files exactly.
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const QString kSourceDir = QStringLiteral(SOURCE_DIR);
+
+QString sourcePath(const QString& relative) {
+    return QDir(kSourceDir).filePath(relative);
+}
+
+QString keyPicturePath(int number) {
+    return QStringLiteral("assets/%1.gif").arg(number);
+}
+
+QStringList generatedFiles() {
+    QStringList files;
+    for (int number = 1; number <= 14; ++number) {
+        files << keyPicturePath(number);
+    }
+    files << QStringLiteral("assets/arrow.gif")
+          << QStringLiteral("mainwindow/pictures/background.gif")
+          << QStringLiteral("mainwindow/pictures/blankstaff.gif")
+          << QStringLiteral("mainwindow/pictures/lamp.bmp")
+          << QStringLiteral("mainwindow/pictures/icon-32.png")
+          << QStringLiteral("mainwindow/pictures/icon-16.png")
+          << QStringLiteral("about/pictures/about-red.png")
+          << QStringLiteral("about/pictures/about-mono.png")
+          << QStringLiteral("about/pictures/about-green.png");
+    return files;
+}
+
+QImage loadPicture(const QString& relative) {
+    QImageReader reader(sourcePath(relative));
+    return reader.read();
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Walks a GIF's blocks up to its first image descriptor and reports that image's interlace flag.
+std::optional<bool> gifIsInterlaced(const QByteArray& gif) {
+    auto byteAt = [&gif](qsizetype i) { return static_cast<quint8>(gif.at(i)); };
+    if (gif.size() < 13 || !gif.startsWith("GIF8")) {
+        return std::nullopt;
+    }
+    qsizetype at = 13;
+    if (byteAt(10) & 0x80) {
+        at += 3 * (qsizetype{2} << (byteAt(10) & 0x07));
+    }
+    while (at < gif.size()) {
+        const quint8 block = byteAt(at);
+        if (block == 0x2C) {
+            return at + 9 < gif.size() ? std::optional<bool>((byteAt(at + 9) & 0x40) != 0)
+                                       : std::nullopt;
+        }
+        if (block != 0x21) {
+            return std::nullopt;
+        }
+        at += 2;  // introducer and label, then data sub-blocks up to an empty one
+        while (at < gif.size() && byteAt(at) != 0) {
+            at += byteAt(at) + 1;
+        }
+        ++at;
+    }
+    return std::nullopt;
+}
+
+int luma(QRgb pixel) {
+    return qGray(pixel);
+}
+
+bool isBlack(QRgb pixel) {
+    return qRed(pixel) < 24 && qGreen(pixel) < 24 && qBlue(pixel) < 24;
+}
+
+bool isWhite(QRgb pixel) {
+    return qRed(pixel) == 255 && qGreen(pixel) == 255 && qBlue(pixel) == 255;
+}
+
+int countPixels(const QImage& image, const QRect& rect, bool (*test)(QRgb)) {
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            count += test(image.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+int area(const QRect& rect) {
+    return rect.width() * rect.height();
+}
+
+// --- Reading a key signature back from the pixels -------------------------------------------
+
+// The staff every staff picture shares: staff space 14 px, lines on these rows.
+constexpr int kStaffSpace = 14;
+constexpr int kLineRows[] = {34, 48, 62, 76, 90};
+constexpr int kBottomLineRow = 90;
+constexpr QRect kSharedStaffArea{0, 0, 195, 121};
+
+// How much darker the key picture is than the blank staff at a pixel.
+int inkAt(const QImage& key, const QImage& blank, int x, int y) {
+    return std::max(0, luma(blank.pixel(x, y)) - luma(key.pixel(x, y)));
+}
+
+constexpr int kInkThreshold = 64;
+
+bool hasInk(const QImage& key, const QImage& blank, int x, int y) {
+    return inkAt(key, blank, x, y) > kInkThreshold;
+}
+
+struct Glyph {
+    int left = 0;
+    int right = 0;  // inclusive
+    int top = 0;
+    int bottom = 0;  // inclusive
+};
+
+// The runs of columns in which the key picture adds ink to the blank staff.
+QList<Glyph> glyphColumns(const QImage& key, const QImage& blank) {
+    QList<Glyph> glyphs;
+    std::optional<Glyph> current;
+    for (int x = 0; x < kSharedStaffArea.width(); ++x) {
+        int top = -1;
+        int bottom = -1;
+        for (int y = 0; y < kSharedStaffArea.height(); ++y) {
+            if (hasInk(key, blank, x, y)) {
+                top = top < 0 ? y : top;
+                bottom = y;
+            }
+        }
+        if (top < 0) {
+            if (current) {
+                glyphs << *current;
+                current.reset();
+            }
+            continue;
+        }
+        if (!current) {
+            current = Glyph{x, x, top, bottom};
+        }
+        current->right = x;
+        current->top = std::min(current->top, top);
+        current->bottom = std::max(current->bottom, bottom);
+    }
+    if (current) {
+        glyphs << *current;
+    }
+    return glyphs;
+}
+
+// Separate stretches of ink in one row of a glyph.
+int inkStretches(const QImage& key, const QImage& blank, const Glyph& glyph, int y) {
+    int stretches = 0;
+    bool inside = false;
+    for (int x = glyph.left; x <= glyph.right; ++x) {
+        const bool ink = hasInk(key, blank, x, y);
+        stretches += ink && !inside ? 1 : 0;
+        inside = ink;
+    }
+    return stretches;
+}
+
+enum class Kind { Sharp, Flat };
+
+// A sharp's upper part shows its two upright strokes side by side; a flat's shows only its stem.
+Kind kindOf(const QImage& key, const QImage& blank, const Glyph& glyph) {
+    const int upperThirdEnd = glyph.top + (glyph.bottom - glyph.top) / 3;
+    int rowsWithTwoStrokes = 0;
+    for (int y = glyph.top; y <= upperThirdEnd; ++y) {
+        rowsWithTwoStrokes += inkStretches(key, blank, glyph, y) >= 2 ? 1 : 0;
+    }
+    return rowsWithTwoStrokes >= 3 ? Kind::Sharp : Kind::Flat;
+}
+
+// Bravura draws a sharp centred on its note and a flat from 0.70 staff spaces below the note.
+double noteRowOf(const Glyph& glyph, Kind kind) {
+    const double inkBottom = glyph.bottom + 1;
+    if (kind == Kind::Sharp) {
+        return (glyph.top + inkBottom) / 2.0;
+    }
+    return inkBottom - 0.70 * kStaffSpace;
+}
+
+// Half staff spaces above the bottom line; the line's centre lies half a pixel below its row.
+double staffStepAt(double row) {
+    return (kBottomLineRow + 0.5 - row) / (kStaffSpace / 2.0);
+}
+
+// Staff step of a note name such as "F5" (E4, the bottom line, is step 0).
+int stepOfNote(const char* note) {
+    const int letter = static_cast<int>(QByteArray("CDEFGAB").indexOf(note[0]));
+    const int octave = note[1] - '0';
+    return (octave - 4) * 7 + letter - 2;
+}
+
+QList<int> stepsOfNotes(const QStringList& notes, int count) {
+    QList<int> steps;
+    for (int i = 0; i < count; ++i) {
+        steps << stepOfNote(notes[i].toLatin1().constData());
+    }
+    return steps;
+}
+
+// The right edge of the clef: the last inked column left of the key signature, off the lines.
+int clefRightEdge(const QImage& blank) {
+    int edge = -1;
+    for (int x = 0; x < 58; ++x) {
+        for (int y = 0; y < kSharedStaffArea.height(); ++y) {
+            const bool onLine =
+                std::find(std::begin(kLineRows), std::end(kLineRows), y) != std::end(kLineRows);
+            if (!onLine && luma(blank.pixel(x, y)) < 128) {
+                edge = x;
+            }
+        }
+    }
+    return edge;
+}
+
+// --- The background's furniture -----------------------------------------------------------
+
+constexpr QRect kPictureBox{31, 14, 198, 121};
+constexpr QRect kAnswerLabels[] = {
+    {104, 163, 142, 19}, {121, 193, 132, 19}, {136, 223, 122, 19}, {144, 253, 131, 19}};
+constexpr QRect kArrowRooms[] = {
+    {67, 163, 18, 18}, {86, 193, 18, 18}, {100, 223, 18, 18}, {108, 253, 18, 18}};
+constexpr QRect kLamps[] = {{332, 176, 17, 17}, {332, 200, 17, 17}};
+
+bool isReddish(QRgb pixel) {
+    return qRed(pixel) > qGreen(pixel) + 8;
+}
+
+}  // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyPictureDecodesAtItsSize_data();
+    void everyPictureDecodesAtItsSize();
+    void staffPicturesAndBackgroundAreInterlaced_data();
+    void staffPicturesAndBackgroundAreInterlaced();
+    void blankStaffUsesSixteenColours();
+
+    void blankStaffHasItsLinesAndClefInPlace();
+    void keyPicturesShareTheBlankStaffOutsideTheirAccidentals_data();
+    void keyPicturesShareTheBlankStaffOutsideTheirAccidentals();
+    void keyPictureShowsItsKeySignature_data();
+    void keyPictureShowsItsKeySignature();
+
+    void arrowIsABrightPointerOnTransparency();
+    void litLampIsRedOnWhiteIn24Bits();
+    void iconsAreBlackOnTransparency_data();
+    void iconsAreBlackOnTransparency();
+    void aboutIconsAreDiscsInTheirColours();
+
+    void backgroundFramesThePictureBox();
+    void backgroundHasABlackBarUnderEachAnswerLabel();
+    void backgroundLeavesTheArrowRoomsAsBackdrop();
+    void backgroundButtonsHaveTheirColours_data();
+    void backgroundButtonsHaveTheirColours();
+    void backgroundUnlitLampsLieWhereTheLitLampCovers();
+    void backgroundIsWhiteUnderTheWhiteControls_data();
+    void backgroundIsWhiteUnderTheWhiteControls();
+
+    void generatorReproducesTheCommittedFiles();
+};
+
+void PicturesTest::everyPictureDecodesAtItsSize_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("size");
+    for (int number = 1; number <= 14; ++number) {
+        QTest::newRow(qPrintable(keyPicturePath(number)))
+            << keyPicturePath(number) << QSize(198, 121);
+    }
+    const QList<std::pair<QString, QSize>> others = {
+        {QStringLiteral("mainwindow/pictures/blankstaff.gif"), QSize(195, 200)},
+        {QStringLiteral("mainwindow/pictures/background.gif"), QSize(414, 287)},
+        {QStringLiteral("mainwindow/pictures/lamp.bmp"), QSize(17, 17)},
+        {QStringLiteral("mainwindow/pictures/icon-32.png"), QSize(32, 32)},
+        {QStringLiteral("mainwindow/pictures/icon-16.png"), QSize(16, 16)},
+        {QStringLiteral("about/pictures/about-red.png"), QSize(32, 32)},
+        {QStringLiteral("about/pictures/about-mono.png"), QSize(32, 32)},
+        {QStringLiteral("about/pictures/about-green.png"), QSize(32, 32)},
+    };
+    for (const auto& [file, size] : others) {
+        QTest::newRow(qPrintable(file)) << file << size;
+    }
+}
+
+void PicturesTest::everyPictureDecodesAtItsSize() {
+    QFETCH(QString, file);
+    QFETCH(QSize, size);
+    QImageReader reader(sourcePath(file));
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+    QCOMPARE(image.size(), size);
+}
+
+void PicturesTest::staffPicturesAndBackgroundAreInterlaced_data() {
+    QTest::addColumn<QString>("file");
+    for (int number = 1; number <= 14; ++number) {
+        QTest::newRow(qPrintable(keyPicturePath(number))) << keyPicturePath(number);
+    }
+    QTest::newRow("blank staff") << QStringLiteral("mainwindow/pictures/blankstaff.gif");
+    QTest::newRow("background") << QStringLiteral("mainwindow/pictures/background.gif");
+}
+
+void PicturesTest::staffPicturesAndBackgroundAreInterlaced() {
+    QFETCH(QString, file);
+    const std::optional<bool> interlaced = gifIsInterlaced(fileBytes(sourcePath(file)));
+    QVERIFY2(interlaced.has_value(), "no image descriptor found");
+    QVERIFY(*interlaced);
+}
+
+void PicturesTest::blankStaffUsesSixteenColours() {
+    const QByteArray gif =
+        fileBytes(sourcePath(QStringLiteral("mainwindow/pictures/blankstaff.gif")));
+    QVERIFY(gif.size() > 13);
+    const quint8 flags = static_cast<quint8>(gif.at(10));
+    QVERIFY(flags & 0x80);
+    QCOMPARE(2 << (flags & 0x07), 16);
+}
+
+void PicturesTest::blankStaffHasItsLinesAndClefInPlace() {
+    const QImage blank = loadPicture(QStringLiteral("mainwindow/pictures/blankstaff.gif"));
+    QVERIFY(!blank.isNull());
+    for (int row : kLineRows) {
+        QCOMPARE(countPixels(blank, QRect(60, row, 130, 1), isBlack), 130);
+        // Lines are one pixel thick; the rows beside them stay white right of the clef.
+        QCOMPARE(countPixels(blank, QRect(60, row - 1, 135, 1), isWhite), 135);
+        QCOMPARE(countPixels(blank, QRect(60, row + 1, 135, 1), isWhite), 135);
+    }
+    // Lines stop short of the blank picture's edge, so both widths show the same staff.
+    QCOMPARE(countPixels(blank, QRect(193, 0, 2, 200), isWhite), 400);
+    QCOMPARE(countPixels(blank, QRect(0, 121, 195, 79), isWhite), 195 * 79);
+    // The treble clef reaches above the top line and below the bottom line, left of x = 55.
+    QVERIFY(countPixels(blank, QRect(8, 10, 45, 22), isBlack) > 20);
+    QVERIFY(countPixels(blank, QRect(8, 93, 45, 25), isBlack) > 20);
+    const int clefEdge = clefRightEdge(blank);
+    QVERIFY2(clefEdge >= 44 && clefEdge <= 50, qPrintable(QString::number(clefEdge)));
+}
+
+void PicturesTest::keyPicturesShareTheBlankStaffOutsideTheirAccidentals_data() {
+    QTest::addColumn<int>("number");
+    for (int number = 1; number <= 14; ++number) {
+        QTest::newRow(qPrintable(keyPicturePath(number))) << number;
+    }
+}
+
+void PicturesTest::keyPicturesShareTheBlankStaffOutsideTheirAccidentals() {
+    QFETCH(int, number);
+    const QImage blank = loadPicture(QStringLiteral("mainwindow/pictures/blankstaff.gif"));
+    const QImage key = loadPicture(keyPicturePath(number));
+    QVERIFY(!blank.isNull() && !key.isNull());
+    const QList<Glyph> glyphs = glyphColumns(key, blank);
+    QVERIFY(!glyphs.isEmpty());
+    auto nearAGlyph = [&glyphs](int x) {
+        return std::any_of(glyphs.begin(), glyphs.end(), [x](const Glyph& glyph) {
+            return x >= glyph.left - 1 && x <= glyph.right + 1;
+        });
+    };
+    for (int x = 0; x < kSharedStaffArea.width(); ++x) {
+        if (nearAGlyph(x)) {
+            continue;
+        }
+        for (int y = 0; y < kSharedStaffArea.height(); ++y) {
+            if (key.pixel(x, y) != blank.pixel(x, y)) {
+                QFAIL(qPrintable(
+                    QStringLiteral("pixel (%1, %2) differs from the blank staff").arg(x).arg(y)));
+            }
+        }
+    }
+    // The three columns the blank picture lacks show the picture box's white.
+    QCOMPARE(countPixels(key, QRect(195, 0, 3, 121), isWhite), 3 * 121);
+}
+
+void PicturesTest::keyPictureShowsItsKeySignature_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QList<int>>("steps");
+    const QStringList sharps = {"F5", "C5", "G5", "D5", "A4", "E5", "B4"};
+    const QStringList flats = {"B4", "E5", "A4", "D5", "G4", "C5", "F4"};
+    const char* sharpKeys[] = {"G", "D", "A", "E", "B", "F sharp", "C sharp"};
+    const char* flatKeys[] = {"F", "B flat", "E flat", "A flat", "D flat", "G flat", "C flat"};
+    for (int count = 1; count <= 7; ++count) {
+        QTest::addRow("%d: %s major", count, sharpKeys[count - 1])
+            << count << static_cast<int>(Kind::Sharp) << stepsOfNotes(sharps, count);
+        QTest::addRow("%d: %s major", count + 7, flatKeys[count - 1])
+            << count + 7 << static_cast<int>(Kind::Flat) << stepsOfNotes(flats, count);
+    }
+}
+
+void PicturesTest::keyPictureShowsItsKeySignature() {
+    QFETCH(int, number);
+    QFETCH(int, kind);
+    QFETCH(QList<int>, steps);
+    const QImage blank = loadPicture(QStringLiteral("mainwindow/pictures/blankstaff.gif"));
+    const QImage key = loadPicture(keyPicturePath(number));
+    QVERIFY(!blank.isNull() && !key.isNull());
+    const QList<Glyph> glyphs = glyphColumns(key, blank);
+    QCOMPARE(glyphs.size(), steps.size());
+
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        const Glyph& glyph = glyphs[i];
+        const QString where = QStringLiteral("accidental %1 at x %2").arg(i + 1).arg(glyph.left);
+        const int width = glyph.right - glyph.left + 1;
+        QVERIFY2(width >= 11 && width <= 15, qPrintable(where));
+        const Kind seen = kindOf(key, blank, glyph);
+        QVERIFY2(static_cast<int>(seen) == kind,
+                 qPrintable(where + QStringLiteral(": wrong kind")));
+        const double step = staffStepAt(noteRowOf(glyph, seen));
+        const QString placed =
+            where +
+            QStringLiteral(" sits on step %1, expected %2").arg(step, 0, 'f', 2).arg(steps[i]);
+        QVERIFY2(std::abs(step - steps[i]) < 0.3, qPrintable(placed));
+    }
+
+    // Even spacing: about a staff space after the clef, then a steady step between accidentals.
+    const double gap = (glyphs.first().left - clefRightEdge(blank) - 1) / double(kStaffSpace);
+    QVERIFY2(gap >= 0.7 && gap <= 1.1, qPrintable(QString::number(gap)));
+    const bool sharps = kind == static_cast<int>(Kind::Sharp);
+    for (qsizetype i = 1; i < glyphs.size(); ++i) {
+        const double advance = (glyphs[i].left - glyphs[i - 1].left) / double(kStaffSpace);
+        QVERIFY2(sharps ? advance >= 1.1 && advance <= 1.3 : advance >= 0.95 && advance <= 1.2,
+                 qPrintable(QString::number(advance)));
+        QVERIFY(std::abs((glyphs[i].left - glyphs[i - 1].left) -
+                         (glyphs[1].left - glyphs[0].left)) <= 1);
+    }
+}
+
+void PicturesTest::arrowIsABrightPointerOnTransparency() {
+    const QByteArray bytes = fileBytes(sourcePath(QStringLiteral("assets/arrow.gif")));
+    QVERIFY(bytes.startsWith("GIF89a"));
+    const QImage arrow =
+        loadPicture(QStringLiteral("assets/arrow.gif")).convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(arrow.width() <= 18 && arrow.height() <= 18);
+    QCOMPARE(qAlpha(arrow.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(arrow.pixel(0, arrow.height() - 1)), 0);
+    QCOMPARE(qAlpha(arrow.pixel(arrow.width() - 1, 0)), 0);
+    // It points right: the far right column is inked only near the middle row.
+    int rightmostInked = -1;
+    int middleRowInked = -1;
+    for (int x = 0; x < arrow.width(); ++x) {
+        if (qAlpha(arrow.pixel(x, arrow.height() / 2)) != 0) {
+            middleRowInked = x;
+        }
+        for (int y = 0; y < arrow.height(); ++y) {
+            if (qAlpha(arrow.pixel(x, y)) != 0) {
+                rightmostInked = x;
+            }
+        }
+    }
+    QCOMPARE(middleRowInked, rightmostInked);
+    const QRgb inside = arrow.pixel(arrow.width() / 2, arrow.height() / 2);
+    QCOMPARE(qAlpha(inside), 255);
+    QVERIFY(luma(inside) > 150);
+}
+
+void PicturesTest::litLampIsRedOnWhiteIn24Bits() {
+    const QByteArray bmp = fileBytes(sourcePath(QStringLiteral("mainwindow/pictures/lamp.bmp")));
+    QVERIFY(bmp.size() > 30 && bmp.startsWith("BM"));
+    QCOMPARE(static_cast<quint8>(bmp.at(28)) | static_cast<quint8>(bmp.at(29)) << 8, 24);
+    const QImage lamp = loadPicture(QStringLiteral("mainwindow/pictures/lamp.bmp"));
+    QVERIFY(isWhite(lamp.pixel(0, 0)));
+    const QRgb centre = lamp.pixel(8, 8);
+    QVERIFY(qRed(centre) > 180 && qGreen(centre) < 90 && qBlue(centre) < 90);
+    // The rim is olive: red and green alike, little blue.
+    const QRgb rim = lamp.pixel(1, 8);
+    QVERIFY(std::abs(qRed(rim) - qGreen(rim)) < 30 && qBlue(rim) < qGreen(rim) - 40);
+}
+
+void PicturesTest::iconsAreBlackOnTransparency_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("32") << QStringLiteral("mainwindow/pictures/icon-32.png");
+    QTest::newRow("16") << QStringLiteral("mainwindow/pictures/icon-16.png");
+}
+
+void PicturesTest::iconsAreBlackOnTransparency() {
+    QFETCH(QString, file);
+    const QImage icon = loadPicture(file).convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(icon.hasAlphaChannel());
+    QSet<QRgb> colours;
+    int opaqueBlack = 0;
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) {
+            const QRgb pixel = icon.pixel(x, y);
+            colours.insert(pixel);
+            opaqueBlack += pixel == qRgba(0, 0, 0, 255) ? 1 : 0;
+            if (qAlpha(pixel) != 0) {
+                QVERIFY(isBlack(pixel));
+            }
+        }
+    }
+    QVERIFY(colours.size() <= 8);
+    // Five staff lines alone cover 5 × width pixels; the notes and sharp add more.
+    QVERIFY(opaqueBlack > 6 * icon.width());
+    QVERIFY(opaqueBlack < icon.width() * icon.height() * 3 / 4);
+}
+
+void PicturesTest::aboutIconsAreDiscsInTheirColours() {
+    const QImage red = loadPicture(QStringLiteral("about/pictures/about-red.png"));
+    const QImage mono = loadPicture(QStringLiteral("about/pictures/about-mono.png"));
+    const QImage green = loadPicture(QStringLiteral("about/pictures/about-green.png"));
+    for (const QImage& icon : {red, mono, green}) {
+        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(icon.pixel(31, 31)), 0);
+        QVERIFY(isBlack(icon.pixel(16, 0)) || isBlack(icon.pixel(16, 1)));
+        QCOMPARE(qAlpha(icon.pixel(5, 16)), 255);
+    }
+    QVERIFY(isWhite(red.pixel(5, 16)));
+    QVERIFY(isWhite(mono.pixel(5, 16)));
+    const QColor greenDisc = QColor(green.pixel(5, 16));
+    QVERIFY(greenDisc.hue() > 90 && greenDisc.hue() < 160 && greenDisc.saturation() > 128);
+
+    auto countInside = [](const QImage& icon, auto test) {
+        int count = 0;
+        for (int y = 6; y < 26; ++y) {
+            for (int x = 6; x < 26; ++x) {
+                count += test(icon.pixel(x, y)) ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    QVERIFY(countInside(red, [](QRgb p) { return qRed(p) > 180 && qGreen(p) < 60; }) > 30);
+    QVERIFY(countInside(mono, isBlack) > 30);
+    QVERIFY(countInside(green, isWhite) > 30);
+    // The plain variant is strictly black, white or clear.
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QRgb p = mono.pixel(x, y);
+            QVERIFY(qAlpha(p) == 0 || p == qRgb(0, 0, 0) || p == qRgb(255, 255, 255));
+        }
+    }
+}
+
+void PicturesTest::backgroundFramesThePictureBox() {
+    const QImage background = loadPicture(QStringLiteral("mainwindow/pictures/background.gif"));
+    const QRect frame = kPictureBox.adjusted(-1, -1, 1, 1);
+    QCOMPARE(frame.topLeft(), QPoint(30, 13));
+    QCOMPARE(frame.bottomRight(), QPoint(229, 135));
+    for (const QRect& side : {QRect(frame.left(), frame.top(), frame.width(), 1),
+                              QRect(frame.left(), frame.bottom(), frame.width(), 1),
+                              QRect(frame.left(), frame.top(), 1, frame.height()),
+                              QRect(frame.right(), frame.top(), 1, frame.height())}) {
+        QCOMPARE(countPixels(background, side, isBlack), area(side));
+    }
+    QCOMPARE(countPixels(background, kPictureBox, isWhite), area(kPictureBox));
+}
+
+void PicturesTest::backgroundHasABlackBarUnderEachAnswerLabel() {
+    const QImage background = loadPicture(QStringLiteral("mainwindow/pictures/background.gif"));
+    for (const QRect& label : kAnswerLabels) {
+        QCOMPARE(countPixels(background, label, isBlack), area(label));
+        // The bar reaches a little beyond the label at both ends.
+        const int middle = label.center().y();
+        QVERIFY(isBlack(background.pixel(label.left() - 2, middle)));
+        QVERIFY(isBlack(background.pixel(label.right() + 2, middle)));
+        QVERIFY(!isBlack(background.pixel(label.right() + 14, middle)));
+    }
+}
+
+void PicturesTest::backgroundLeavesTheArrowRoomsAsBackdrop() {
+    const QImage background = loadPicture(QStringLiteral("mainwindow/pictures/background.gif"));
+    for (const QRect& room : kArrowRooms) {
+        QVERIFY2(countPixels(background, room, isReddish) > area(room) * 3 / 4,
+                 qPrintable(QStringLiteral("room at %1, %2").arg(room.x()).arg(room.y())));
+    }
+}
+
+void PicturesTest::backgroundButtonsHaveTheirColours_data() {
+    QTest::addColumn<QRect>("button");
+    QTest::addColumn<int>("lowestHue");
+    QTest::addColumn<int>("highestHue");
+    QTest::newRow("GO is green") << QRect(291, 228, 38, 39) << 90 << 160;
+    QTest::newRow("RESET is orange") << QRect(332, 228, 38, 38) << 20 << 45;
+    QTest::newRow("STOP is red") << QRect(374, 228, 36, 39) << 0 << 12;
+}
+
+void PicturesTest::backgroundButtonsHaveTheirColours() {
+    QFETCH(QRect, button);
+    QFETCH(int, lowestHue);
+    QFETCH(int, highestHue);
+    const QImage background = loadPicture(QStringLiteral("mainwindow/pictures/background.gif"));
+    const QPoint centre = button.center();
+    for (int dy : {-6, -3, 0}) {
+        const QColor sample(background.pixel(centre.x() - 10, centre.y() + dy));
+        QVERIFY2(sample.hue() >= lowestHue && sample.hue() <= highestHue,
+                 qPrintable(QString::number(sample.hue())));
+        QVERIFY(sample.saturation() > 150 && sample.value() > 100);
+    }
+    // The disc fills its rectangle: its edges touch the middle of each side.
+    QVERIFY(!isWhite(background.pixel(button.left(), centre.y())));
+    QVERIFY(!isWhite(background.pixel(button.right(), centre.y())));
+    QVERIFY(!isWhite(background.pixel(centre.x(), button.top())));
+    QVERIFY(!isWhite(background.pixel(centre.x(), button.bottom())));
+    QVERIFY(isWhite(background.pixel(button.left(), button.top())));
+}
+
+void PicturesTest::backgroundUnlitLampsLieWhereTheLitLampCovers() {
+    const QImage background = loadPicture(QStringLiteral("mainwindow/pictures/background.gif"));
+    const QImage lit = loadPicture(QStringLiteral("mainwindow/pictures/lamp.bmp"));
+    for (const QRect& lamp : kLamps) {
+        const QColor centre(background.pixel(lamp.center()));
+        QVERIFY(centre.saturation() < 30 && centre.value() > 80);
+        // Away from the lens the two lamps are the same picture, so the lit one fits exactly.
+        for (int y = 0; y < lit.height(); ++y) {
+            for (int x = 0; x < lit.width(); ++x) {
+                const QPoint offset(x - lit.width() / 2, y - lit.height() / 2);
+                if (offset.manhattanLength() < 9) {
+                    continue;
+                }
+                const QRgb expected = lit.pixel(x, y);
+                const QRgb seen = background.pixel(lamp.topLeft() + QPoint(x, y));
+                QVERIFY2(std::abs(luma(expected) - luma(seen)) < 24,
+                         qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+            }
+        }
+    }
+}
+
+void PicturesTest::backgroundIsWhiteUnderTheWhiteControls_data() {
+    QTest::addColumn<QRect>("area");
+    QTest::newRow("help caption") << QRect(396, 0, 16, 16);
+    QTest::newRow("settings") << QRect(286, 97, 128, 41);
+    QTest::newRow("questions left") << QRect(16, 232, 57, 41);
+}
+
+void PicturesTest::backgroundIsWhiteUnderTheWhiteControls() {
+    QFETCH(QRect, area);
+    const QImage background = loadPicture(QStringLiteral("mainwindow/pictures/background.gif"));
+    QCOMPARE(countPixels(background, area, isWhite), ::area(area));
+}
+
+void PicturesTest::generatorReproducesTheCommittedFiles() {
+    QTemporaryDir output;
+    QVERIFY(output.isValid());
+    // The generator reads the music font from below the folder it writes into.
+    const QString font = QStringLiteral("tools/fonts/bravura.otf");
+    QVERIFY(QDir(output.path()).mkpath(QStringLiteral("tools/fonts")));
+    QVERIFY(QFile::copy(sourcePath(font), QDir(output.path()).filePath(font)));
+
+    QProcess generator;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    generator.setProcessEnvironment(environment);
+    generator.start(QStringLiteral(MAKEPICTURES), {output.path()});
+    QVERIFY(generator.waitForFinished(60000));
+    QVERIFY2(generator.exitStatus() == QProcess::NormalExit && generator.exitCode() == 0,
+             generator.readAllStandardError().constData());
+
+    for (const QString& file : generatedFiles()) {
+        const QByteArray committed = fileBytes(sourcePath(file));
+        QVERIFY2(!committed.isEmpty(), qPrintable(file));
+        QVERIFY2(fileBytes(QDir(output.path()).filePath(file)) == committed, qPrintable(file));
+    }
+}
+
+QTEST_GUILESS_MAIN(PicturesTest)
+#include "test_pictures.moc"

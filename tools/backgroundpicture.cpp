@@ -1,0 +1,288 @@
+#include "backgroundpicture.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "palette.h"
+#include "smallpictures.h"
+
+namespace {
+
+// Rectangles of the controls that sit on the backdrop (x, y, width, height).
+constexpr QRect staffBox{31, 14, 198, 121};
+constexpr QRect logoArea{280, 0, 132, 91};
+constexpr QRect correctCount{267, 142, 18, 19};
+constexpr QRect wrongCount{336, 142, 18, 19};
+constexpr QRect selectButton{272, 172, 46, 45};
+constexpr QRect sharpsLamp{332, 176, 17, 17};
+constexpr QRect flatsLamp{332, 200, 17, 17};
+constexpr QRect goButton{291, 228, 38, 39};
+constexpr QRect resetButton{332, 228, 38, 38};
+constexpr QRect stopButton{374, 228, 36, 39};
+constexpr QRect answerLabels[] = {
+    {104, 163, 142, 19}, {121, 193, 132, 19}, {136, 223, 122, 19}, {144, 253, 131, 19}};
+
+constexpr QRgb black = 0xff000000;
+constexpr QRgb white = 0xffffffff;
+constexpr QRgb bandGrey = 0xff7a7a7a;
+constexpr QRgb faintBandGrey = 0xff8c8c8c;
+constexpr QRgb edgeColour = 0xff2a0406;
+
+// A repeatable pseudo-random value in [0, 1) for a lattice point.
+double latticeValue(int x, int y, std::uint32_t seed) {
+    std::uint32_t h = static_cast<std::uint32_t>(x) * 0x8da6b343u ^
+                      static_cast<std::uint32_t>(y) * 0xd8163841u ^ seed * 0xcb1ab31fu;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    h ^= h >> 15;
+    return (h & 0xffffu) / 65536.0;
+}
+
+double smoothStep(double t) {
+    return t * t * (3 - 2 * t);
+}
+
+// Smoothly interpolated lattice noise with cells of the given size.
+double valueNoise(double x, double y, double cell, std::uint32_t seed) {
+    const double gx = x / cell;
+    const double gy = y / cell;
+    const int x0 = static_cast<int>(std::floor(gx));
+    const int y0 = static_cast<int>(std::floor(gy));
+    const double tx = smoothStep(gx - x0);
+    const double ty = smoothStep(gy - y0);
+    const double top = latticeValue(x0, y0, seed) * (1 - tx) + latticeValue(x0 + 1, y0, seed) * tx;
+    const double bottom =
+        latticeValue(x0, y0 + 1, seed) * (1 - tx) + latticeValue(x0 + 1, y0 + 1, seed) * tx;
+    return top * (1 - ty) + bottom * ty;
+}
+
+// Dark red grain: broad cloudy patches crossed by fine diagonal fibres, in 24 shades.
+QImage backdropTexture(QSize size) {
+    QImage texture(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(texture.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const double clouds = 0.6 * valueNoise(x, y, 26, 1) + 0.4 * valueNoise(x, y, 9, 2);
+            const double fibres = valueNoise(x + y, (y - x) * 0.25, 2.5, 3);
+            double t = 0.75 * clouds + 0.25 * fibres;
+            t = std::clamp((t - 0.3) * 1.6, 0.0, 1.0);
+            t = std::round(t * 23) / 23;
+            row[x] = qRgb(static_cast<int>(14 + 120 * t), static_cast<int>(3 + 14 * t),
+                          static_cast<int>(5 + 18 * t));
+        }
+    }
+    return texture;
+}
+
+// The dark part of the window; the white area curves round it from the bottom left, along the
+// bottom and up the right side.
+QPainterPath darkRegion() {
+    QPainterPath dark;
+    dark.moveTo(0, 0);
+    dark.lineTo(268, 0);
+    dark.lineTo(268, 205);
+    dark.cubicTo(268, 228, 286, 236, 286, 258);
+    dark.lineTo(286, 266);
+    dark.quadTo(286, 279, 273, 279);
+    dark.lineTo(112, 279);
+    dark.cubicTo(94, 279, 92, 262, 92, 250);
+    dark.cubicTo(90, 225, 50, 175, 0, 140);
+    dark.closeSubpath();
+    return dark;
+}
+
+void paintBackdrop(QPainter& painter) {
+    const QPainterPath dark = darkRegion();
+    painter.fillRect(QRect(QPoint(0, 0), backgroundSize), QColor(white));
+    painter.save();
+    painter.setClipPath(dark);
+    painter.drawImage(0, 0, backdropTexture(backgroundSize));
+    painter.restore();
+    painter.setPen(QPen(QColor(edgeColour), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(dark);
+}
+
+// The picture box covers staffBox exactly; its black frame lies just outside, with a light mount
+// round it so it stands out from the dark backdrop.
+void paintStaffBox(QPainter& painter) {
+    const QRect frame = staffBox.adjusted(-1, -1, 1, 1);
+    painter.fillRect(frame.adjusted(-3, -3, 3, 3), QColor(edgeColour));
+    painter.fillRect(frame.adjusted(-2, -2, 2, 2), QColor(214, 206, 200));
+    painter.fillRect(frame, QColor(black));
+    painter.fillRect(staffBox, QColor(white));
+}
+
+void paintLogo(QPainter& painter, const MusicFont& font) {
+    const QRect word(logoArea.left() + 4, 14, 118, 34);
+    QFont wordFont = sansFont(31, true);
+    wordFont.setItalic(true);
+    wordFont.setLetterSpacing(QFont::AbsoluteSpacing, -0.5);
+    painter.setFont(wordFont);
+    painter.setPen(QColor(150, 14, 24));
+    painter.drawText(word, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Duridaz"));
+
+    // A short staff under the word carries the same motif as the icon.
+    constexpr double space = 4;
+    const double staffTop = 55;
+    for (int line = 0; line < 5; ++line) {
+        painter.fillRect(QRectF(logoArea.left() + 6, staffTop + line * space, 120, 1),
+                         QColor(120, 120, 120));
+    }
+    const double glyphScale = space / 14.0;
+    auto drawSmallGlyph = [&](char32_t codePoint, QPointF origin) {
+        painter.save();
+        painter.translate(origin);
+        painter.scale(glyphScale, glyphScale);
+        painter.fillPath(font.glyph(codePoint), QColor(Qt::black));
+        painter.restore();
+    };
+    const double bottomLine = staffTop + 4 * space + 0.5;
+    drawSmallGlyph(Glyph::trebleClef, QPointF(logoArea.left() + 8, bottomLine - space));
+    drawSmallGlyph(Glyph::sharp, QPointF(logoArea.left() + 25, staffTop + 0.5));
+    const double noteXs[] = {46, 62, 78, 94, 110};
+    const double noteSteps[] = {4, 5, 6, 7, 8};
+    for (int i = 0; i < 5; ++i) {
+        const QPointF head(logoArea.left() + noteXs[i], bottomLine - noteSteps[i] * space / 2);
+        drawSmallGlyph(Glyph::blackNotehead, head);
+        const double headWidth = 1.18 * space;
+        painter.fillRect(
+            QRectF(head.x() + headWidth - 0.7, head.y() - 3.4 * space, 0.8, 3.4 * space),
+            QColor(Qt::black));
+    }
+    QFont tagFont = sansFont(9, true);
+    tagFont.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+    painter.setFont(tagFont);
+    painter.setPen(QColor(110, 110, 110));
+    painter.drawText(QRect(logoArea.left(), 78, logoArea.width(), 12),
+                     Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("KEY SIGNATURES"));
+}
+
+void paintSettingsRule(QPainter& painter) {
+    painter.fillRect(QRect(292, 94, 112, 1), QColor(200, 200, 200));
+}
+
+// The band behind the two counts: "CORRECT" and "INCORRECT" over a faint "ANSWERS".
+void paintScoreBand(QPainter& painter) {
+    const QRectF band(262, 139, 160, 28);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(bandGrey));
+    painter.drawRoundedRect(band, 14, 14);
+    painter.restore();
+
+    painter.setFont(sansFont(27, true));
+    painter.setPen(QColor(faintBandGrey));
+    painter.drawText(QRect(262, 139, 152, 28), Qt::AlignCenter, QStringLiteral("ANSWERS"));
+
+    painter.setFont(sansFont(9, true));
+    painter.setPen(QColor(white));
+    painter.drawText(QRect(287, correctCount.top(), 48, correctCount.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("CORRECT"));
+    painter.drawText(QRect(356, wrongCount.top(), 58, wrongCount.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("INCORRECT"));
+}
+
+// A domed button: lighter towards the top left, with a darker rim, filling its whole rectangle.
+// The word sits in the lower half, leaving the disc's colour plain across its middle.
+void paintButton(QPainter& painter, const QRect& rect, QColor base, const QString& word,
+                 int wordSize) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const QRectF disc(rect);
+    painter.setBrush(base.darker(190));
+    painter.drawEllipse(disc);
+    QRadialGradient dome(disc.center(), disc.width() / 2,
+                         disc.center() - QPointF(disc.width() * 0.18, disc.height() * 0.22));
+    dome.setColorAt(0, base.lighter(135));
+    dome.setColorAt(0.55, base);
+    dome.setColorAt(1, base.darker(125));
+    painter.setBrush(dome);
+    painter.drawEllipse(disc.adjusted(1.2, 1.2, -1.2, -1.2));
+    painter.restore();
+    painter.setFont(sansFont(wordSize, true));
+    painter.setPen(QColor(white));
+    const QFontMetricsF metrics(painter.font());
+    const double capTop = rect.top() + rect.height() / 2.0 + 2;
+    const double left = rect.left() + (rect.width() - metrics.horizontalAdvance(word)) / 2;
+    painter.drawText(QPointF(std::round(left), std::round(capTop + metrics.capHeight())), word);
+}
+
+void paintLampWithLabel(QPainter& painter, const QRect& lamp, const QString& label) {
+    paintLamp(painter, QRectF(lamp), false);
+    painter.setFont(sansFont(9, true));
+    painter.setPen(QColor(black));
+    painter.drawText(QRect(lamp.right() + 5, lamp.top(), 60, lamp.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, label);
+}
+
+void paintControls(QPainter& painter) {
+    paintButton(painter, selectButton, QColor(52, 50, 54), QStringLiteral("SELECT"), 8);
+    paintLampWithLabel(painter, sharpsLamp, QStringLiteral("SHARPS"));
+    paintLampWithLabel(painter, flatsLamp, QStringLiteral("FLATS"));
+    paintButton(painter, goButton, QColor(24, 168, 48), QStringLiteral("GO"), 10);
+    paintButton(painter, resetButton, QColor(240, 128, 10), QStringLiteral("RESET"), 8);
+    paintButton(painter, stopButton, QColor(214, 20, 20), QStringLiteral("STOP"), 8);
+}
+
+// Black bars with round ends under the answer labels, a little larger than each label; the arrow
+// appears on the backdrop to the left of each.
+void paintAnswerBars(QPainter& painter) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const QRect& label : answerLabels) {
+        const QRectF bar = QRectF(label).adjusted(-6, -2, 6, 2);
+        const double radius = bar.height() / 2;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(150, 120, 118));
+        painter.drawRoundedRect(bar.adjusted(-1, -1, 1, 1), radius + 1, radius + 1);
+        painter.setBrush(QColor(black));
+        painter.drawRoundedRect(bar, radius, radius);
+    }
+    painter.restore();
+}
+
+// The questions-left number sits in the white corner; a light frame marks its place.
+void paintQuestionsLeftFrame(QPainter& painter) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(190, 190, 190), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(12.5, 228.5, 64, 48), 6, 6);
+    painter.restore();
+}
+
+}  // namespace
+
+QImage drawBackground(const MusicFont& logoFont) {
+    QImage image(backgroundSize, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    paintBackdrop(painter);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    paintStaffBox(painter);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintLogo(painter, logoFont);
+    paintSettingsRule(painter);
+    paintScoreBand(painter);
+    paintControls(painter);
+    paintAnswerBars(painter);
+    paintQuestionsLeftFrame(painter);
+    painter.end();
+    return image;
+}
+
+// A ramp of greys keeps the small grey highlights grey instead of borrowing a backdrop red.
+QList<QRgb> backgroundKeyColours() {
+    QList<QRgb> colours = sixteenGreys();
+    colours << bandGrey << faintBandGrey << edgeColour;
+    return colours;
+}

@@ -1,0 +1,140 @@
+// Draws every picture Duridaz uses and writes them into the repository given as the only argument.
+// The output depends only on the code and the fonts, so running it again reproduces each file
+// byte for byte.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTextStream>
+
+#include "backgroundpicture.h"
+#include "gifwriter.h"
+#include "musicfont.h"
+#include "palette.h"
+#include "smallpictures.h"
+#include "staffpictures.h"
+
+namespace {
+
+class PictureWriter {
+public:
+    explicit PictureWriter(const QDir& root) : root_(root) {}
+
+    void gif(const QString& relativePath, const QImage& indexed, GifOptions options) {
+        if (indexed.isNull()) {
+            fail(relativePath, QStringLiteral("a colour is missing from the palette"));
+            return;
+        }
+        if (!makeFolderFor(relativePath)) {
+            return;
+        }
+        const QString problem = writeGif(root_.filePath(relativePath), indexed, options);
+        if (!problem.isEmpty()) {
+            fail(relativePath, problem);
+        }
+    }
+
+    void image(const QString& relativePath, const QImage& picture, const char* format) {
+        if (makeFolderFor(relativePath) && !picture.save(root_.filePath(relativePath), format)) {
+            fail(relativePath, QStringLiteral("cannot be written"));
+        }
+    }
+
+    void fail(const QString& relativePath, const QString& problem) {
+        QTextStream(stderr) << "makepictures: " << relativePath << ": " << problem << '\n';
+        failed_ = true;
+    }
+
+    bool failed() const { return failed_; }
+
+private:
+    bool makeFolderFor(const QString& relativePath) {
+        const QString folder = QFileInfo(root_.filePath(relativePath)).path();
+        if (!QDir().mkpath(folder)) {
+            fail(relativePath, QStringLiteral("cannot create its folder"));
+            return false;
+        }
+        return true;
+    }
+
+    QDir root_;
+    bool failed_ = false;
+};
+
+void writeStaffPictures(PictureWriter& out, const MusicFont& font) {
+    const GifOptions interlaced{.interlaced = true};
+    for (int number = 1; number <= 14; ++number) {
+        const QImage picture =
+            drawStaffPicture(font, keyPictureSize, keySignatureOfPicture(number));
+        out.gif(QStringLiteral("assets/%1.gif").arg(number), indexAgainst(picture, sixteenGreys()),
+                interlaced);
+    }
+    const QImage blank = drawStaffPicture(font, blankStaffSize, std::nullopt);
+    out.gif(QStringLiteral("mainwindow/pictures/blankstaff.gif"),
+            indexAgainst(blank, sixteenGreys()), interlaced);
+}
+
+void writeArrow(PictureWriter& out) {
+    const QImage arrow = drawArrow();
+    // The transparent entry goes last, after the arrow's own colours.
+    QList<QRgb> palette = distinctColours(arrow);
+    palette.append(qRgb(0, 0, 0));
+    const int transparentIndex = static_cast<int>(palette.size() - 1);
+    out.gif(QStringLiteral("assets/arrow.gif"), indexAgainst(arrow, palette, transparentIndex),
+            GifOptions{.interlaced = false, .transparentIndex = transparentIndex});
+}
+
+void writeWindowPictures(PictureWriter& out, const MusicFont& font) {
+    const QImage background = drawBackground(font);
+    out.gif(QStringLiteral("mainwindow/pictures/background.gif"),
+            reduceColours(background, backgroundKeyColours(), 256), GifOptions{.interlaced = true});
+    out.image(QStringLiteral("mainwindow/pictures/lamp.bmp"), drawLitLamp(), "BMP");
+    out.image(QStringLiteral("mainwindow/pictures/icon-32.png"), drawMainIcon(32), "PNG");
+    out.image(QStringLiteral("mainwindow/pictures/icon-16.png"), drawMainIcon(16), "PNG");
+}
+
+void writeAboutPictures(PictureWriter& out) {
+    out.image(QStringLiteral("about/pictures/about-red.png"), drawAboutIcon(AboutStyle::Red),
+              "PNG");
+    out.image(QStringLiteral("about/pictures/about-mono.png"), drawAboutIcon(AboutStyle::Mono),
+              "PNG");
+    out.image(QStringLiteral("about/pictures/about-green.png"), drawAboutIcon(AboutStyle::Green),
+              "PNG");
+}
+
+bool wordFontIsInstalled() {
+    return QFontInfo(sansFont(12, false)).family() == QStringLiteral("Liberation Sans");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    QTextStream errors(stderr);
+    if (argc != 2) {
+        errors << "usage: makepictures <repository root>\n";
+        return 2;
+    }
+    const QDir root(QString::fromLocal8Bit(argv[1]));
+    const MusicFont font(root.filePath(QStringLiteral("tools/fonts/bravura.otf")),
+                         StaffLayout::staffSpace);
+    if (!font.isValid()) {
+        errors << "makepictures: cannot load tools/fonts/bravura.otf under " << root.path() << '\n';
+        return 1;
+    }
+    if (!wordFontIsInstalled()) {
+        errors << "makepictures: the Liberation Sans font is not installed\n";
+        return 1;
+    }
+    PictureWriter out(root);
+    writeStaffPictures(out, font);
+    writeArrow(out);
+    writeWindowPictures(out, font);
+    writeAboutPictures(out);
+    return out.failed() ? 1 : 0;
+}
