@@ -30,6 +30,17 @@ QFont boldFont(const char* family, int pixelHeight) {
     return font;
 }
 
+// The substitute face is a little wider than the dialog's original bitmap face: narrow a
+// caption that would not fit its fixed width rather than cut it off.
+void fitToWidth(QLabel* label) {
+    const int advance = label->fontMetrics().horizontalAdvance(label->text());
+    if (advance > label->width()) {
+        QFont font = label->font();
+        font.setStretch(100 * label->width() / advance);
+        label->setFont(font);
+    }
+}
+
 // The labels are opaque, in the window's colours; clicks and moves on them go no further.
 QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QString& text,
                   Qt::Alignment alignment = Qt::AlignLeft) {
@@ -93,6 +104,9 @@ Form3::Form3()
     makeLabel(this, "Label2", {10, 121, 143, 17}, "\u00A9 2026 the Duridaz authors");
     auto* title = makeLabel(this, "Label1", {9, 7, 304, 45}, "Duridaz 2");
     title->setFont(boldFont("Arial", 32));
+    for (QLabel* label : findChildren<QLabel*>()) {
+        fitToWidth(label);
+    }
 }
 
 void Form3::setLinkColour(const QColor& colour) {
