@@ -6,6 +6,7 @@
 int main(int argc, char** argv) {
     fonts::installSubstitutions();
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName("org.duridaz.Duridaz");
     ClockRandom random;
     Form1 form(random);
     form.show();
