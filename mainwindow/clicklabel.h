@@ -2,11 +2,14 @@
 
 #include <QLabel>
 
-// A label that reports a click released inside its rectangle, caption or not.
+// A label that reports a click released inside its rectangle, caption or not. Assistive
+// technology sees it as a button that can be pressed.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(QWidget* parent = nullptr);
+
+    void click() { emit clicked(); }
 
 signals:
     void clicked();

@@ -151,6 +151,7 @@ void Drill::Timer1_Timer() {
     if (counter::valueOf(view_.caption(Caption::QuestionsLeft)) <= 0) {
         state_.freshStart = true;
         lstop_Click();
+        view_.quizEnded();
         return;
     }
     if (!state_.skipCheck) {

@@ -9,4 +9,6 @@ public:
     virtual void showIndicators(bool sharps, bool flats) = 0;
     // Shows the arrow beside answer pos; false when "arrow.gif" cannot be loaded.
     virtual bool loadArrow(int pos) = 0;
+    // The last question has been counted off and the quiz is over.
+    virtual void quizEnded() {}
 };

@@ -36,6 +36,7 @@ public:
     void setScrollBarsEnabled(bool enabled) override;
     void showIndicators(bool sharps, bool flats) override;
     bool loadArrow(int pos) override;
+    void quizEnded() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,6 +44,11 @@ protected:
 private:
     void createControls();
     void connectControls();
+    void bindKeys();
+    void describeControls();
+    void describeAnswer(int pos);
+    void describeCaption(Caption which);
+    void describePicture(int key);
     void Label3_Click();
     void guardedTick(void (Drill::*handler)());
     QLabel* captionLabel(Caption which) const;

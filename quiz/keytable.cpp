@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cassert>
+#include <charconv>
 
 namespace keytable {
 
@@ -33,6 +34,21 @@ KeyRange keysOfKind(KeyKind kind) {
             break;
     }
     return {1, kKeyCount};
+}
+
+std::string signatureText(int key) {
+    const bool sharps = key <= 7;
+    const int count = sharps ? key : key - 7;
+    const std::string kind = sharps ? "sharp" : "flat";
+    return std::to_string(count) + " " + kind + (count == 1 ? "" : "s");
+}
+
+int keyOfPictureFile(std::string_view file) {
+    int key = 0;
+    const auto [end, error] = std::from_chars(file.data(), file.data() + file.size(), key);
+    const std::string_view rest(end, static_cast<size_t>(file.data() + file.size() - end));
+    const bool matches = error == std::errc() && rest == ".gif";
+    return matches && key >= 1 && key <= kKeyCount ? key : 0;
 }
 
 }  // namespace keytable

@@ -24,4 +24,10 @@ std::string pictureFile(int key);
 
 KeyRange keysOfKind(KeyKind kind);
 
+// What the picture of key 1..14 shows, in words: "1 sharp", "3 flats".
+std::string signatureText(int key);
+
+// The key whose picture file this is ("9.gif" gives 9), or 0.
+int keyOfPictureFile(std::string_view file);
+
 }  // namespace keytable

@@ -74,10 +74,14 @@ ensure_session_bus() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
-# Prints the caption of the label whose top-left corner is at x y.
-label_at() {
-    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/labels.py" | awk -v x="$1" -v y="$2" \
-        '$1 == x && $2 == y { $1 = ""; $2 = ""; sub(/^  /, ""); print; exit }'
+# Reads the program's accessibility tree into TREE, one control a line (see labels.py).
+read_tree() {
+    TREE=$(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/labels.py")
+}
+
+# Prints the accessible name of the control whose top-left corner is at x y, from TREE.
+name_at() {
+    awk -F'\t' -v x="$1" -v y="$2" '$1 == x && $2 == y { print $4; exit }' <<<"$TREE"
 }
 
 click_at() {
