@@ -49,6 +49,7 @@ private slots:
     void controlsAtTheirPlaces_data();
     void controlsAtTheirPlaces();
     void aLongerNumberGrowsToTheRight();
+    void aDraggedThumbChangesTheSettingOnlyWhenReleased();
     void clicksOnAnswersMoveTheSingleArrow();
     void aMissingArrowShowsItsBoxAndTheDrillGoesOn();
     void aMissingKeyPictureShowsItsBoxAndTheDrillGoesOn();
@@ -156,6 +157,15 @@ void Form1Test::aLongerNumberGrowsToTheRight() {
     QVERIFY(seconds->width() > widthAtFive);
     scroll->setValue(10);
     QCOMPARE(seconds->text(), QString("0"));
+}
+
+void Form1Test::aDraggedThumbChangesTheSettingOnlyWhenReleased() {
+    auto* questions = form->findChild<QScrollBar*>("questscroll");
+    questions->setSliderDown(true);
+    questions->setSliderPosition(1);
+    QCOMPARE(label("qNumber")->text(), QString("16"));
+    questions->setSliderDown(false);
+    QCOMPARE(label("qNumber")->text(), QString("25"));
 }
 
 void Form1Test::clicksOnAnswersMoveTheSingleArrow() {
