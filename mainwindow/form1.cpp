@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include <QAccessible>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPainter>
@@ -83,6 +84,20 @@ void describeButton(QLabel* button, const QString& name, const QString& key) {
     button->setToolTip(QString("%1 (%2)").arg(name, key));
 }
 
+// The window's own pictures come drawn at twice the size for screens that scale by more than
+// one, so that they are sharp there rather than enlarged.
+QPixmap ownPicture(const QString& name) {
+    const qreal scale = qGuiApp->devicePixelRatio();
+    if (scale > 1) {
+        QString doubled = name;
+        doubled.insert(name.lastIndexOf('.'), "@2x");
+        QPixmap picture(":/pictures/" + doubled);
+        picture.setDevicePixelRatio(2);
+        return picture;
+    }
+    return QPixmap(":/pictures/" + name);
+}
+
 QColor toQColor(Rgb colour) {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                   static_cast<int>((colour >> 16) & 0xFF));
@@ -98,13 +113,14 @@ Form1::Form1(RandomSource& random, QWidget* parent)
       drill_(*this, Timer1, Timer2, random) {
     Q_INIT_RESOURCE(mainwindow);  // the pictures live in a static library
     setObjectName("Form1");
-    background_.load(":/pictures/background.gif");
-    blankStaff_.load(":/pictures/blankstaff.gif");
-    lamp_.load(":/pictures/lamp.bmp");
+    background_ = ownPicture("background.gif");
+    blankStaff_ = ownPicture("blankstaff.gif");
+    lamp_ = ownPicture("lamp.bmp");
     setWindowTitle("Duridaz");
     QIcon icon;
-    icon.addFile(":/pictures/icon-32.png");
-    icon.addFile(":/pictures/icon-16.png");
+    for (const char* size : {"16", "32", "64"}) {
+        icon.addFile(QString(":/pictures/icon-%1.png").arg(size));
+    }
     setWindowIcon(icon);
     setFixedSize(kClientWidth, kClientHeight);
     setFont(fonts::dialogDefault());
@@ -297,9 +313,14 @@ void Form1::Label3_Click() {
     Form3::open();
 }
 
-void Form1::paintEvent(QPaintEvent*) {
+// One rectangle at a time: under a clip of many rectangles Qt shares the copy out among worker
+// threads and waits for them, which wakes the program several times on every tick.
+void Form1::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, background_);
+    for (const QRect& rect : event->region()) {
+        painter.setClipRect(rect);
+        painter.drawPixmap(0, 0, background_);
+    }
 }
 
 bool Form1::loadKeyPicture(const std::string& file) {

@@ -1,6 +1,7 @@
 // The generated pictures: their sizes and formats, the key signatures read back from the pixels,
 // the staff shared by all fifteen staff pictures, the background's furniture under each control,
-// and that the generator reproduces the committed files exactly.
+// the main window's pictures at twice the size matching the single ones, and that the generator
+// reproduces the committed files exactly.
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace {
@@ -24,20 +26,52 @@ QString keyPicturePath(int number) {
     return QStringLiteral("assets/%1.gif").arg(number);
 }
 
+// The main window's pictures come at the single size and, named with "@2x", at twice the size.
+QString atScale(const QString& name, int scale, const QString& extension) {
+    return name + (scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)) + extension;
+}
+
+QString backgroundPath(int scale) {
+    return atScale(QStringLiteral("mainwindow/pictures/background"), scale, QStringLiteral(".gif"));
+}
+
+QString blankStaffPath(int scale) {
+    return atScale(QStringLiteral("mainwindow/pictures/blankstaff"), scale, QStringLiteral(".gif"));
+}
+
+QString lampPath(int scale) {
+    return atScale(QStringLiteral("mainwindow/pictures/lamp"), scale, QStringLiteral(".bmp"));
+}
+
+QString aboutPath(const QString& style, int scale) {
+    return atScale(QStringLiteral("about/pictures/about-") + style, scale, QStringLiteral(".png"));
+}
+
+// A rectangle given in the single picture's pixels, in the pixels of one at the given scale.
+QRect scaled(const QRect& rect, int scale) {
+    return QRect(rect.topLeft() * scale, rect.size() * scale);
+}
+
+// Data rows for a test run on the single pictures and on those at twice the size.
+void addScaleRows() {
+    QTest::addColumn<int>("scale");
+    QTest::newRow("single size") << 1;
+    QTest::newRow("twice the size") << 2;
+}
+
 QStringList generatedFiles() {
     QStringList files;
     for (int number = 1; number <= 14; ++number) {
         files << keyPicturePath(number);
     }
     files << QStringLiteral("assets/arrow.gif")
-          << QStringLiteral("mainwindow/pictures/background.gif")
-          << QStringLiteral("mainwindow/pictures/blankstaff.gif")
-          << QStringLiteral("mainwindow/pictures/lamp.bmp")
-          << QStringLiteral("mainwindow/pictures/icon-32.png")
-          << QStringLiteral("mainwindow/pictures/icon-16.png")
-          << QStringLiteral("about/pictures/about-red.png")
-          << QStringLiteral("about/pictures/about-mono.png")
-          << QStringLiteral("about/pictures/about-green.png");
+          << QStringLiteral("mainwindow/pictures/icon-16.png");
+    for (int scale : {1, 2}) {
+        files << backgroundPath(scale) << blankStaffPath(scale) << lampPath(scale)
+              << QStringLiteral("mainwindow/pictures/icon-%1.png").arg(32 * scale)
+              << aboutPath(QStringLiteral("red"), scale) << aboutPath(QStringLiteral("mono"), scale)
+              << aboutPath(QStringLiteral("green"), scale);
+    }
     return files;
 }
 
@@ -217,19 +251,21 @@ QList<int> stepsOfNotes(const QStringList& notes, int count) {
     return steps;
 }
 
-// The right edge of the clef: the last inked column left of the key signature, off the lines.
-int clefRightEdge(const QImage& blank) {
+// The right edge of the clef: the last inked column left of the key signature, off the lines; in
+// the single picture's pixels for a picture at the given scale.
+int clefRightEdge(const QImage& blank, int scale = 1) {
     int edge = -1;
-    for (int x = 0; x < 58; ++x) {
-        for (int y = 0; y < kSharedStaffArea.height(); ++y) {
+    for (int x = 0; x < 58 * scale; ++x) {
+        for (int y = 0; y < kSharedStaffArea.height() * scale; ++y) {
+            const int row = y / scale;
             const bool onLine =
-                std::find(std::begin(kLineRows), std::end(kLineRows), y) != std::end(kLineRows);
+                std::find(std::begin(kLineRows), std::end(kLineRows), row) != std::end(kLineRows);
             if (!onLine && luma(blank.pixel(x, y)) < 128) {
                 edge = x;
             }
         }
     }
-    return edge;
+    return edge < 0 ? edge : edge / scale;
 }
 
 // --- The background's furniture -----------------------------------------------------------
@@ -245,6 +281,98 @@ bool isReddish(QRgb pixel) {
     return qRed(pixel) > qGreen(pixel) + 8;
 }
 
+// --- Pictures at twice the size -------------------------------------------------------------
+
+// A main window picture and the same drawing at twice the size.
+struct DoubledPicture {
+    QString single;
+    QString twice;
+};
+
+QList<DoubledPicture> doubledPictures() {
+    QList<DoubledPicture> pictures = {
+        {backgroundPath(1), backgroundPath(2)},
+        {blankStaffPath(1), blankStaffPath(2)},
+        {lampPath(1), lampPath(2)},
+        {QStringLiteral("mainwindow/pictures/icon-32.png"),
+         QStringLiteral("mainwindow/pictures/icon-64.png")},
+    };
+    for (const char* style : {"red", "mono", "green"}) {
+        pictures.append({aboutPath(QLatin1String(style), 1), aboutPath(QLatin1String(style), 2)});
+    }
+    return pictures;
+}
+
+void addDoubledPictureRows() {
+    QTest::addColumn<QString>("single");
+    QTest::addColumn<QString>("twice");
+    for (const DoubledPicture& picture : doubledPictures()) {
+        QTest::newRow(qPrintable(picture.twice)) << picture.single << picture.twice;
+    }
+}
+
+// Premultiplied, so the colour of a clear pixel weighs nothing in an average.
+QImage premultiplied(const QImage& image) {
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+std::array<int, 4> channelsOf(QRgb pixel) {
+    return {qAlpha(pixel), qRed(pixel), qGreen(pixel), qBlue(pixel)};
+}
+
+// The twice-size picture brought down to the single size, each pixel the average of a 2 × 2
+// block.
+QImage halved(const QImage& twice) {
+    const QImage source = premultiplied(twice);
+    QImage half(source.size() / 2, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < half.height(); ++y) {
+        for (int x = 0; x < half.width(); ++x) {
+            std::array<int, 4> sums{};
+            for (const QPoint& corner : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+                const std::array<int, 4> channels =
+                    channelsOf(source.pixel(2 * x + corner.x(), 2 * y + corner.y()));
+                for (std::size_t c = 0; c < 4; ++c) {
+                    sums[c] += channels[c];
+                }
+            }
+            half.setPixel(
+                x, y,
+                qRgba((sums[1] + 2) / 4, (sums[2] + 2) / 4, (sums[3] + 2) / 4, (sums[0] + 2) / 4));
+        }
+    }
+    return half;
+}
+
+// The mean difference in the channel that differs most, between two premultiplied pictures of one
+// size.
+double meanDifference(const QImage& a, const QImage& b) {
+    std::array<double, 4> sums{};
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const std::array<int, 4> first = channelsOf(a.pixel(x, y));
+            const std::array<int, 4> second = channelsOf(b.pixel(x, y));
+            for (std::size_t c = 0; c < 4; ++c) {
+                sums[c] += std::abs(first[c] - second[c]);
+            }
+        }
+    }
+    return *std::max_element(sums.begin(), sums.end()) / area(a.rect());
+}
+
+// The 2 × 2 blocks whose four pixels are not all alike; an enlarged picture has none.
+int unevenBlocks(const QImage& twice) {
+    int count = 0;
+    for (int y = 0; y + 1 < twice.height(); y += 2) {
+        for (int x = 0; x + 1 < twice.width(); x += 2) {
+            const QRgb first = twice.pixel(x, y);
+            const bool even = twice.pixel(x + 1, y) == first && twice.pixel(x, y + 1) == first &&
+                              twice.pixel(x + 1, y + 1) == first;
+            count += even ? 0 : 1;
+        }
+    }
+    return count;
+}
+
 }  // namespace
 
 class PicturesTest : public QObject {
@@ -254,8 +382,10 @@ private slots:
     void everyPictureDecodesAtItsSize();
     void staffPicturesAndBackgroundAreInterlaced_data();
     void staffPicturesAndBackgroundAreInterlaced();
+    void blankStaffUsesSixteenColours_data();
     void blankStaffUsesSixteenColours();
 
+    void blankStaffHasItsLinesAndClefInPlace_data();
     void blankStaffHasItsLinesAndClefInPlace();
     void keyPicturesShareTheBlankStaffOutsideTheirAccidentals_data();
     void keyPicturesShareTheBlankStaffOutsideTheirAccidentals();
@@ -263,19 +393,30 @@ private slots:
     void keyPictureShowsItsKeySignature();
 
     void arrowIsABrightPointerOnTransparency();
+    void litLampIsRedOnWhiteIn24Bits_data();
     void litLampIsRedOnWhiteIn24Bits();
     void iconsAreBlackOnTransparency_data();
     void iconsAreBlackOnTransparency();
+    void aboutIconsAreDiscsInTheirColours_data();
     void aboutIconsAreDiscsInTheirColours();
 
+    void backgroundFramesThePictureBox_data();
     void backgroundFramesThePictureBox();
+    void backgroundHasABlackBarUnderEachAnswerLabel_data();
     void backgroundHasABlackBarUnderEachAnswerLabel();
+    void backgroundLeavesTheArrowRoomsAsBackdrop_data();
     void backgroundLeavesTheArrowRoomsAsBackdrop();
     void backgroundButtonsHaveTheirColours_data();
     void backgroundButtonsHaveTheirColours();
+    void backgroundUnlitLampsLieWhereTheLitLampCovers_data();
     void backgroundUnlitLampsLieWhereTheLitLampCovers();
     void backgroundIsWhiteUnderTheWhiteControls_data();
     void backgroundIsWhiteUnderTheWhiteControls();
+
+    void doubledPictureHalvesToItsSinglePicture_data();
+    void doubledPictureHalvesToItsSinglePicture();
+    void doubledPictureIsDrawnAfreshNotEnlarged_data();
+    void doubledPictureIsDrawnAfreshNotEnlarged();
 
     void generatorReproducesTheCommittedFiles();
 };
@@ -296,6 +437,13 @@ void PicturesTest::everyPictureDecodesAtItsSize_data() {
         {QStringLiteral("about/pictures/about-red.png"), QSize(32, 32)},
         {QStringLiteral("about/pictures/about-mono.png"), QSize(32, 32)},
         {QStringLiteral("about/pictures/about-green.png"), QSize(32, 32)},
+        {QStringLiteral("mainwindow/pictures/blankstaff@2x.gif"), QSize(390, 400)},
+        {QStringLiteral("mainwindow/pictures/background@2x.gif"), QSize(828, 574)},
+        {QStringLiteral("mainwindow/pictures/lamp@2x.bmp"), QSize(34, 34)},
+        {QStringLiteral("mainwindow/pictures/icon-64.png"), QSize(64, 64)},
+        {QStringLiteral("about/pictures/about-red@2x.png"), QSize(64, 64)},
+        {QStringLiteral("about/pictures/about-mono@2x.png"), QSize(64, 64)},
+        {QStringLiteral("about/pictures/about-green@2x.png"), QSize(64, 64)},
     };
     for (const auto& [file, size] : others) {
         QTest::newRow(qPrintable(file)) << file << size;
@@ -316,8 +464,10 @@ void PicturesTest::staffPicturesAndBackgroundAreInterlaced_data() {
     for (int number = 1; number <= 14; ++number) {
         QTest::newRow(qPrintable(keyPicturePath(number))) << keyPicturePath(number);
     }
-    QTest::newRow("blank staff") << QStringLiteral("mainwindow/pictures/blankstaff.gif");
-    QTest::newRow("background") << QStringLiteral("mainwindow/pictures/background.gif");
+    for (int scale : {1, 2}) {
+        QTest::newRow(qPrintable(blankStaffPath(scale))) << blankStaffPath(scale);
+        QTest::newRow(qPrintable(backgroundPath(scale))) << backgroundPath(scale);
+    }
 }
 
 void PicturesTest::staffPicturesAndBackgroundAreInterlaced() {
@@ -327,31 +477,47 @@ void PicturesTest::staffPicturesAndBackgroundAreInterlaced() {
     QVERIFY(*interlaced);
 }
 
+void PicturesTest::blankStaffUsesSixteenColours_data() {
+    addScaleRows();
+}
+
 void PicturesTest::blankStaffUsesSixteenColours() {
-    const QByteArray gif =
-        fileBytes(sourcePath(QStringLiteral("mainwindow/pictures/blankstaff.gif")));
+    QFETCH(int, scale);
+    const QByteArray gif = fileBytes(sourcePath(blankStaffPath(scale)));
     QVERIFY(gif.size() > 13);
     const quint8 flags = static_cast<quint8>(gif.at(10));
     QVERIFY(flags & 0x80);
     QCOMPARE(2 << (flags & 0x07), 16);
 }
 
+void PicturesTest::blankStaffHasItsLinesAndClefInPlace_data() {
+    addScaleRows();
+}
+
 void PicturesTest::blankStaffHasItsLinesAndClefInPlace() {
-    const QImage blank = loadPicture(QStringLiteral("mainwindow/pictures/blankstaff.gif"));
+    QFETCH(int, scale);
+    const QImage blank = loadPicture(blankStaffPath(scale));
     QVERIFY(!blank.isNull());
+    auto countIn = [&blank, scale](const QRect& rect, bool (*test)(QRgb)) {
+        return countPixels(blank, scaled(rect, scale), test);
+    };
+    const int pixelsPerPixel = scale * scale;
     for (int row : kLineRows) {
-        QCOMPARE(countPixels(blank, QRect(60, row, 130, 1), isBlack), 130);
-        // Lines are one pixel thick; the rows beside them stay white right of the clef.
-        QCOMPARE(countPixels(blank, QRect(60, row - 1, 135, 1), isWhite), 135);
-        QCOMPARE(countPixels(blank, QRect(60, row + 1, 135, 1), isWhite), 135);
+        QCOMPARE(countIn(QRect(60, row, 130, 1), isBlack), 130 * pixelsPerPixel);
+        // Lines are one pixel thick, scale pixels when scaled; the rows beside them stay white
+        // right of the clef.
+        QCOMPARE(countPixels(blank, QRect(60 * scale, row * scale - 1, 135 * scale, 1), isWhite),
+                 135 * scale);
+        QCOMPARE(countPixels(blank, QRect(60 * scale, (row + 1) * scale, 135 * scale, 1), isWhite),
+                 135 * scale);
     }
     // Lines stop short of the blank picture's edge, so both widths show the same staff.
-    QCOMPARE(countPixels(blank, QRect(193, 0, 2, 200), isWhite), 400);
-    QCOMPARE(countPixels(blank, QRect(0, 121, 195, 79), isWhite), 195 * 79);
+    QCOMPARE(countIn(QRect(193, 0, 2, 200), isWhite), 400 * pixelsPerPixel);
+    QCOMPARE(countIn(QRect(0, 121, 195, 79), isWhite), 195 * 79 * pixelsPerPixel);
     // The treble clef reaches above the top line and below the bottom line, left of x = 55.
-    QVERIFY(countPixels(blank, QRect(8, 10, 45, 22), isBlack) > 20);
-    QVERIFY(countPixels(blank, QRect(8, 93, 45, 25), isBlack) > 20);
-    const int clefEdge = clefRightEdge(blank);
+    QVERIFY(countIn(QRect(8, 10, 45, 22), isBlack) > 20 * pixelsPerPixel);
+    QVERIFY(countIn(QRect(8, 93, 45, 25), isBlack) > 20 * pixelsPerPixel);
+    const int clefEdge = clefRightEdge(blank, scale);
     QVERIFY2(clefEdge >= 44 && clefEdge <= 50, qPrintable(QString::number(clefEdge)));
 }
 
@@ -471,16 +637,21 @@ void PicturesTest::arrowIsABrightPointerOnTransparency() {
     QVERIFY(luma(inside) > 150);
 }
 
+void PicturesTest::litLampIsRedOnWhiteIn24Bits_data() {
+    addScaleRows();
+}
+
 void PicturesTest::litLampIsRedOnWhiteIn24Bits() {
-    const QByteArray bmp = fileBytes(sourcePath(QStringLiteral("mainwindow/pictures/lamp.bmp")));
+    QFETCH(int, scale);
+    const QByteArray bmp = fileBytes(sourcePath(lampPath(scale)));
     QVERIFY(bmp.size() > 30 && bmp.startsWith("BM"));
     QCOMPARE(static_cast<quint8>(bmp.at(28)) | static_cast<quint8>(bmp.at(29)) << 8, 24);
-    const QImage lamp = loadPicture(QStringLiteral("mainwindow/pictures/lamp.bmp"));
+    const QImage lamp = loadPicture(lampPath(scale));
     QVERIFY(isWhite(lamp.pixel(0, 0)));
-    const QRgb centre = lamp.pixel(8, 8);
+    const QRgb centre = lamp.pixel(lamp.width() / 2, lamp.height() / 2);
     QVERIFY(qRed(centre) > 180 && qGreen(centre) < 90 && qBlue(centre) < 90);
     // The rim is olive: red and green alike, little blue.
-    const QRgb rim = lamp.pixel(1, 8);
+    const QRgb rim = lamp.pixel(scale, lamp.height() / 2);
     QVERIFY(std::abs(qRed(rim) - qGreen(rim)) < 30 && qBlue(rim) < qGreen(rim) - 40);
 }
 
@@ -488,6 +659,7 @@ void PicturesTest::iconsAreBlackOnTransparency_data() {
     QTest::addColumn<QString>("file");
     QTest::newRow("32") << QStringLiteral("mainwindow/pictures/icon-32.png");
     QTest::newRow("16") << QStringLiteral("mainwindow/pictures/icon-16.png");
+    QTest::newRow("64") << QStringLiteral("mainwindow/pictures/icon-64.png");
 }
 
 void PicturesTest::iconsAreBlackOnTransparency() {
@@ -512,120 +684,161 @@ void PicturesTest::iconsAreBlackOnTransparency() {
     QVERIFY(opaqueBlack < icon.width() * icon.height() * 3 / 4);
 }
 
+void PicturesTest::aboutIconsAreDiscsInTheirColours_data() {
+    addScaleRows();
+}
+
 void PicturesTest::aboutIconsAreDiscsInTheirColours() {
-    const QImage red = loadPicture(QStringLiteral("about/pictures/about-red.png"));
-    const QImage mono = loadPicture(QStringLiteral("about/pictures/about-mono.png"));
-    const QImage green = loadPicture(QStringLiteral("about/pictures/about-green.png"));
+    QFETCH(int, scale);
+    const QImage red = loadPicture(aboutPath(QStringLiteral("red"), scale));
+    const QImage mono = loadPicture(aboutPath(QStringLiteral("mono"), scale));
+    const QImage green = loadPicture(aboutPath(QStringLiteral("green"), scale));
+    // Points in the single picture's pixels: the top left of each one's block when scaled.
+    auto at = [scale](int x, int y) { return QPoint(x, y) * scale; };
+    const int size = 32 * scale;
     for (const QImage& icon : {red, mono, green}) {
+        QCOMPARE(icon.size(), QSize(size, size));
         QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
-        QCOMPARE(qAlpha(icon.pixel(31, 31)), 0);
-        QVERIFY(isBlack(icon.pixel(16, 0)) || isBlack(icon.pixel(16, 1)));
-        QCOMPARE(qAlpha(icon.pixel(5, 16)), 255);
+        QCOMPARE(qAlpha(icon.pixel(size - 1, size - 1)), 0);
+        QVERIFY(isBlack(icon.pixel(at(16, 0))) || isBlack(icon.pixel(at(16, 1))));
+        QCOMPARE(qAlpha(icon.pixel(at(5, 16))), 255);
     }
-    QVERIFY(isWhite(red.pixel(5, 16)));
-    QVERIFY(isWhite(mono.pixel(5, 16)));
-    const QColor greenDisc = QColor(green.pixel(5, 16));
+    QVERIFY(isWhite(red.pixel(at(5, 16))));
+    QVERIFY(isWhite(mono.pixel(at(5, 16))));
+    const QColor greenDisc = QColor(green.pixel(at(5, 16)));
     QVERIFY(greenDisc.hue() > 90 && greenDisc.hue() < 160 && greenDisc.saturation() > 128);
 
-    auto countInside = [](const QImage& icon, auto test) {
-        int count = 0;
-        for (int y = 6; y < 26; ++y) {
-            for (int x = 6; x < 26; ++x) {
-                count += test(icon.pixel(x, y)) ? 1 : 0;
-            }
-        }
-        return count;
+    auto countInside = [scale](const QImage& icon, auto test) {
+        return countPixels(icon, scaled(QRect(6, 6, 20, 20), scale), test);
     };
-    QVERIFY(countInside(red, [](QRgb p) { return qRed(p) > 180 && qGreen(p) < 60; }) > 30);
-    QVERIFY(countInside(mono, isBlack) > 30);
-    QVERIFY(countInside(green, isWhite) > 30);
+    const int least = 30 * scale * scale;
+    QVERIFY(countInside(red, [](QRgb p) { return qRed(p) > 180 && qGreen(p) < 60; }) > least);
+    QVERIFY(countInside(mono, isBlack) > least);
+    QVERIFY(countInside(green, isWhite) > least);
     // The plain variant is strictly black, white or clear.
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             const QRgb p = mono.pixel(x, y);
             QVERIFY(qAlpha(p) == 0 || p == qRgb(0, 0, 0) || p == qRgb(255, 255, 255));
         }
     }
 }
 
+void PicturesTest::backgroundFramesThePictureBox_data() {
+    addScaleRows();
+}
+
+// At twice the size the frame is two pixels thick, from (60, 26) to (459, 271).
 void PicturesTest::backgroundFramesThePictureBox() {
-    const QImage background = loadPicture(QStringLiteral("mainwindow/pictures/background.gif"));
-    const QRect frame = kPictureBox.adjusted(-1, -1, 1, 1);
-    QCOMPARE(frame.topLeft(), QPoint(30, 13));
-    QCOMPARE(frame.bottomRight(), QPoint(229, 135));
-    for (const QRect& side : {QRect(frame.left(), frame.top(), frame.width(), 1),
-                              QRect(frame.left(), frame.bottom(), frame.width(), 1),
-                              QRect(frame.left(), frame.top(), 1, frame.height()),
-                              QRect(frame.right(), frame.top(), 1, frame.height())}) {
+    QFETCH(int, scale);
+    const QImage background = loadPicture(backgroundPath(scale));
+    const QRect frame = scaled(kPictureBox.adjusted(-1, -1, 1, 1), scale);
+    QCOMPARE(frame.topLeft(), QPoint(30, 13) * scale);
+    QCOMPARE(frame.bottomRight(), QPoint(230, 136) * scale - QPoint(1, 1));
+    for (const QRect& side :
+         {QRect(frame.left(), frame.top(), frame.width(), scale),
+          QRect(frame.left(), frame.bottom() + 1 - scale, frame.width(), scale),
+          QRect(frame.left(), frame.top(), scale, frame.height()),
+          QRect(frame.right() + 1 - scale, frame.top(), scale, frame.height())}) {
         QCOMPARE(countPixels(background, side, isBlack), area(side));
     }
-    QCOMPARE(countPixels(background, kPictureBox, isWhite), area(kPictureBox));
+    const QRect box = scaled(kPictureBox, scale);
+    QCOMPARE(countPixels(background, box, isWhite), area(box));
+    // Just outside the frame lies the light mount, not more frame.
+    QVERIFY(!isBlack(background.pixel(frame.left() - 1, frame.center().y())));
+    QVERIFY(!isBlack(background.pixel(frame.right() + 1, frame.center().y())));
+}
+
+void PicturesTest::backgroundHasABlackBarUnderEachAnswerLabel_data() {
+    addScaleRows();
 }
 
 void PicturesTest::backgroundHasABlackBarUnderEachAnswerLabel() {
-    const QImage background = loadPicture(QStringLiteral("mainwindow/pictures/background.gif"));
+    QFETCH(int, scale);
+    const QImage background = loadPicture(backgroundPath(scale));
     for (const QRect& label : kAnswerLabels) {
-        QCOMPARE(countPixels(background, label, isBlack), area(label));
+        const QRect under = scaled(label, scale);
+        QCOMPARE(countPixels(background, under, isBlack), area(under));
         // The bar reaches a little beyond the label at both ends.
-        const int middle = label.center().y();
-        QVERIFY(isBlack(background.pixel(label.left() - 2, middle)));
-        QVERIFY(isBlack(background.pixel(label.right() + 2, middle)));
-        QVERIFY(!isBlack(background.pixel(label.right() + 14, middle)));
+        const int middle = label.center().y() * scale;
+        QVERIFY(isBlack(background.pixel((label.left() - 2) * scale, middle)));
+        QVERIFY(isBlack(background.pixel((label.right() + 2) * scale, middle)));
+        QVERIFY(!isBlack(background.pixel((label.right() + 14) * scale, middle)));
     }
 }
 
+void PicturesTest::backgroundLeavesTheArrowRoomsAsBackdrop_data() {
+    addScaleRows();
+}
+
 void PicturesTest::backgroundLeavesTheArrowRoomsAsBackdrop() {
-    const QImage background = loadPicture(QStringLiteral("mainwindow/pictures/background.gif"));
+    QFETCH(int, scale);
+    const QImage background = loadPicture(backgroundPath(scale));
     for (const QRect& room : kArrowRooms) {
-        QVERIFY2(countPixels(background, room, isReddish) > area(room) * 3 / 4,
+        const QRect scaledRoom = scaled(room, scale);
+        QVERIFY2(countPixels(background, scaledRoom, isReddish) > area(scaledRoom) * 3 / 4,
                  qPrintable(QStringLiteral("room at %1, %2").arg(room.x()).arg(room.y())));
     }
 }
 
 void PicturesTest::backgroundButtonsHaveTheirColours_data() {
+    QTest::addColumn<int>("scale");
     QTest::addColumn<QRect>("button");
     QTest::addColumn<int>("lowestHue");
     QTest::addColumn<int>("highestHue");
-    QTest::newRow("GO is green") << QRect(291, 228, 38, 39) << 90 << 160;
-    QTest::newRow("RESET is orange") << QRect(332, 228, 38, 38) << 20 << 45;
-    QTest::newRow("STOP is red") << QRect(374, 228, 36, 39) << 0 << 12;
+    for (int scale : {1, 2}) {
+        QTest::addRow("GO is green, scale %d", scale)
+            << scale << QRect(291, 228, 38, 39) << 90 << 160;
+        QTest::addRow("RESET is orange, scale %d", scale)
+            << scale << QRect(332, 228, 38, 38) << 20 << 45;
+        QTest::addRow("STOP is red, scale %d", scale)
+            << scale << QRect(374, 228, 36, 39) << 0 << 12;
+    }
 }
 
 void PicturesTest::backgroundButtonsHaveTheirColours() {
+    QFETCH(int, scale);
     QFETCH(QRect, button);
     QFETCH(int, lowestHue);
     QFETCH(int, highestHue);
-    const QImage background = loadPicture(QStringLiteral("mainwindow/pictures/background.gif"));
+    const QImage background = loadPicture(backgroundPath(scale));
     const QPoint centre = button.center();
     for (int dy : {-6, -3, 0}) {
-        const QColor sample(background.pixel(centre.x() - 10, centre.y() + dy));
+        const QColor sample(background.pixel(QPoint(centre.x() - 10, centre.y() + dy) * scale));
         QVERIFY2(sample.hue() >= lowestHue && sample.hue() <= highestHue,
                  qPrintable(QString::number(sample.hue())));
         QVERIFY(sample.saturation() > 150 && sample.value() > 100);
     }
     // The disc fills its rectangle: its edges touch the middle of each side.
-    QVERIFY(!isWhite(background.pixel(button.left(), centre.y())));
-    QVERIFY(!isWhite(background.pixel(button.right(), centre.y())));
-    QVERIFY(!isWhite(background.pixel(centre.x(), button.top())));
-    QVERIFY(!isWhite(background.pixel(centre.x(), button.bottom())));
-    QVERIFY(isWhite(background.pixel(button.left(), button.top())));
+    const QRect disc = scaled(button, scale);
+    const QPoint middle = centre * scale;
+    QVERIFY(!isWhite(background.pixel(disc.left(), middle.y())));
+    QVERIFY(!isWhite(background.pixel(disc.right(), middle.y())));
+    QVERIFY(!isWhite(background.pixel(middle.x(), disc.top())));
+    QVERIFY(!isWhite(background.pixel(middle.x(), disc.bottom())));
+    QVERIFY(isWhite(background.pixel(disc.topLeft())));
+}
+
+void PicturesTest::backgroundUnlitLampsLieWhereTheLitLampCovers_data() {
+    addScaleRows();
 }
 
 void PicturesTest::backgroundUnlitLampsLieWhereTheLitLampCovers() {
-    const QImage background = loadPicture(QStringLiteral("mainwindow/pictures/background.gif"));
-    const QImage lit = loadPicture(QStringLiteral("mainwindow/pictures/lamp.bmp"));
+    QFETCH(int, scale);
+    const QImage background = loadPicture(backgroundPath(scale));
+    const QImage lit = loadPicture(lampPath(scale));
     for (const QRect& lamp : kLamps) {
-        const QColor centre(background.pixel(lamp.center()));
+        const QColor centre(background.pixel(lamp.center() * scale));
         QVERIFY(centre.saturation() < 30 && centre.value() > 80);
         // Away from the lens the two lamps are the same picture, so the lit one fits exactly.
         for (int y = 0; y < lit.height(); ++y) {
             for (int x = 0; x < lit.width(); ++x) {
                 const QPoint offset(x - lit.width() / 2, y - lit.height() / 2);
-                if (offset.manhattanLength() < 9) {
+                if (offset.manhattanLength() < 9 * scale) {
                     continue;
                 }
                 const QRgb expected = lit.pixel(x, y);
-                const QRgb seen = background.pixel(lamp.topLeft() + QPoint(x, y));
+                const QRgb seen = background.pixel(lamp.topLeft() * scale + QPoint(x, y));
                 QVERIFY2(std::abs(luma(expected) - luma(seen)) < 24,
                          qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
             }
@@ -634,16 +847,58 @@ void PicturesTest::backgroundUnlitLampsLieWhereTheLitLampCovers() {
 }
 
 void PicturesTest::backgroundIsWhiteUnderTheWhiteControls_data() {
+    QTest::addColumn<int>("scale");
     QTest::addColumn<QRect>("area");
-    QTest::newRow("help caption") << QRect(396, 0, 16, 16);
-    QTest::newRow("settings") << QRect(286, 97, 128, 41);
-    QTest::newRow("questions left") << QRect(16, 232, 57, 41);
+    for (int scale : {1, 2}) {
+        QTest::addRow("help caption, scale %d", scale) << scale << QRect(396, 0, 16, 16);
+        QTest::addRow("settings, scale %d", scale) << scale << QRect(286, 97, 128, 41);
+        QTest::addRow("questions left, scale %d", scale) << scale << QRect(16, 232, 57, 41);
+    }
 }
 
 void PicturesTest::backgroundIsWhiteUnderTheWhiteControls() {
+    QFETCH(int, scale);
     QFETCH(QRect, area);
-    const QImage background = loadPicture(QStringLiteral("mainwindow/pictures/background.gif"));
-    QCOMPARE(countPixels(background, area, isWhite), ::area(area));
+    const QImage background = loadPicture(backgroundPath(scale));
+    const QRect under = scaled(area, scale);
+    QCOMPARE(countPixels(background, under, isWhite), ::area(under));
+}
+
+void PicturesTest::doubledPictureHalvesToItsSinglePicture_data() {
+    addDoubledPictureRows();
+}
+
+// Halving the larger picture gives back the smaller one up to rounding and smoothing; a drawing out
+// of place or at the wrong size, even by one pixel of the smaller picture, shows. The tests above
+// check single items of the furniture at both sizes.
+void PicturesTest::doubledPictureHalvesToItsSinglePicture() {
+    QFETCH(QString, single);
+    QFETCH(QString, twice);
+    const QImage small = premultiplied(loadPicture(single));
+    const QImage large = loadPicture(twice);
+    QVERIFY(!small.isNull() && !large.isNull());
+    QCOMPARE(large.size(), small.size() * 2);
+    // A two-tone picture's edges fall on whole pixels at either size, so halving it leaves greys
+    // all along edges that are plain black or white in the smaller picture; a shift of one pixel
+    // of the smaller picture still more than doubles the difference.
+    const bool twoTone = single.contains(QStringLiteral("mono"));
+    const double difference = meanDifference(halved(large), small);
+    QVERIFY2(difference < (twoTone ? 20 : 3), qPrintable(QString::number(difference)));
+}
+
+void PicturesTest::doubledPictureIsDrawnAfreshNotEnlarged_data() {
+    addDoubledPictureRows();
+}
+
+// A picture enlarged pixel for pixel has every 2 × 2 block in one colour; one drawn at twice the
+// size has edges finer than a block.
+void PicturesTest::doubledPictureIsDrawnAfreshNotEnlarged() {
+    QFETCH(QString, twice);
+    const QImage large = loadPicture(twice);
+    QVERIFY(!large.isNull());
+    const int uneven = unevenBlocks(large);
+    const int blocks = area(large.rect()) / 4;
+    QVERIFY2(uneven > blocks / 200, qPrintable(QStringLiteral("%1 of %2").arg(uneven).arg(blocks)));
 }
 
 void PicturesTest::generatorReproducesTheCommittedFiles() {

@@ -61,19 +61,23 @@ double valueNoise(double x, double y, double cell, std::uint32_t seed) {
     return top * (1 - ty) + bottom * ty;
 }
 
-// Dark red grain: broad cloudy patches crossed by fine diagonal fibres, in 24 shades.
-QImage backdropTexture(QSize size) {
-    QImage texture(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(texture.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
+// Dark red grain: broad cloudy patches crossed by fine diagonal fibres, in 24 shades. The grain is
+// laid out in logical pixels and sampled at each of the picture's scale × scale pixels to a logical
+// pixel, at its centre; at scale 1 the samples fall on whole coordinates.
+QImage backdropTexture(QSize size, int scale) {
+    QImage texture(size * scale, QImage::Format_RGB32);
+    for (int row = 0; row < texture.height(); ++row) {
+        QRgb* pixels = reinterpret_cast<QRgb*>(texture.scanLine(row));
+        const double y = (row + 0.5) / scale - 0.5;
+        for (int column = 0; column < texture.width(); ++column) {
+            const double x = (column + 0.5) / scale - 0.5;
             const double clouds = 0.6 * valueNoise(x, y, 26, 1) + 0.4 * valueNoise(x, y, 9, 2);
             const double fibres = valueNoise(x + y, (y - x) * 0.25, 2.5, 3);
             double t = 0.75 * clouds + 0.25 * fibres;
             t = std::clamp((t - 0.3) * 1.6, 0.0, 1.0);
             t = std::round(t * 23) / 23;
-            row[x] = qRgb(static_cast<int>(14 + 120 * t), static_cast<int>(3 + 14 * t),
-                          static_cast<int>(5 + 18 * t));
+            pixels[column] = qRgb(static_cast<int>(14 + 120 * t), static_cast<int>(3 + 14 * t),
+                                  static_cast<int>(5 + 18 * t));
         }
     }
     return texture;
@@ -96,12 +100,14 @@ QPainterPath darkRegion() {
     return dark;
 }
 
-void paintBackdrop(QPainter& painter) {
+void paintBackdrop(QPainter& painter, int scale) {
     const QPainterPath dark = darkRegion();
     painter.fillRect(QRect(QPoint(0, 0), backgroundSize), QColor(white));
     painter.save();
     painter.setClipPath(dark);
-    painter.drawImage(0, 0, backdropTexture(backgroundSize));
+    // The grain already has the picture's own pixels, so it goes on untransformed.
+    painter.resetTransform();
+    painter.drawImage(0, 0, backdropTexture(backgroundSize, scale));
     painter.restore();
     painter.setPen(QPen(QColor(edgeColour), 2));
     painter.setBrush(Qt::NoBrush);
@@ -261,12 +267,13 @@ void paintQuestionsLeftFrame(QPainter& painter) {
 
 }  // namespace
 
-QImage drawBackground(const MusicFont& logoFont) {
-    QImage image(backgroundSize, QImage::Format_RGB32);
+QImage drawBackground(const MusicFont& logoFont, int scale) {
+    QImage image(backgroundSize * scale, QImage::Format_RGB32);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    paintBackdrop(painter);
+    paintBackdrop(painter, scale);
     painter.setRenderHint(QPainter::Antialiasing, false);
     paintStaffBox(painter);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QTextStream>
+#include <utility>
 
 #include "backgroundpicture.h"
 #include "gifwriter.h"
@@ -17,6 +18,15 @@
 #include "staffpictures.h"
 
 namespace {
+
+// The main window's pictures also come at twice the size, named with "@2x", for screens with two
+// pixels to each logical pixel.
+constexpr int doubleScale = 2;
+
+QString withScale(const QString& name, int scale, const QString& extension) {
+    const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    return name + suffix + extension;
+}
 
 class PictureWriter {
 public:
@@ -71,9 +81,12 @@ void writeStaffPictures(PictureWriter& out, const MusicFont& font) {
         out.gif(QStringLiteral("assets/%1.gif").arg(number), indexAgainst(picture, sixteenGreys()),
                 interlaced);
     }
-    const QImage blank = drawStaffPicture(font, blankStaffSize, std::nullopt);
-    out.gif(QStringLiteral("mainwindow/pictures/blankstaff.gif"),
-            indexAgainst(blank, sixteenGreys()), interlaced);
+    for (int scale : {1, doubleScale}) {
+        const QImage blank = drawStaffPicture(font, blankStaffSize, std::nullopt, scale);
+        out.gif(withScale(QStringLiteral("mainwindow/pictures/blankstaff"), scale,
+                          QStringLiteral(".gif")),
+                indexAgainst(blank, sixteenGreys()), interlaced);
+    }
 }
 
 void writeArrow(PictureWriter& out) {
@@ -87,21 +100,33 @@ void writeArrow(PictureWriter& out) {
 }
 
 void writeWindowPictures(PictureWriter& out, const MusicFont& font) {
-    const QImage background = drawBackground(font);
-    out.gif(QStringLiteral("mainwindow/pictures/background.gif"),
-            reduceColours(background, backgroundKeyColours(), 256), GifOptions{.interlaced = true});
-    out.image(QStringLiteral("mainwindow/pictures/lamp.bmp"), drawLitLamp(), "BMP");
-    out.image(QStringLiteral("mainwindow/pictures/icon-32.png"), drawMainIcon(32), "PNG");
+    for (int scale : {1, doubleScale}) {
+        const QImage background = drawBackground(font, scale);
+        out.gif(withScale(QStringLiteral("mainwindow/pictures/background"), scale,
+                          QStringLiteral(".gif")),
+                reduceColours(background, backgroundKeyColours(), 256),
+                GifOptions{.interlaced = true});
+        out.image(
+            withScale(QStringLiteral("mainwindow/pictures/lamp"), scale, QStringLiteral(".bmp")),
+            drawLitLamp(scale), "BMP");
+        // The icon is named by its size in pixels: icon-64.png is the 32-pixel icon at twice size.
+        out.image(QStringLiteral("mainwindow/pictures/icon-%1.png").arg(32 * scale),
+                  drawMainIcon(32, scale), "PNG");
+    }
     out.image(QStringLiteral("mainwindow/pictures/icon-16.png"), drawMainIcon(16), "PNG");
 }
 
 void writeAboutPictures(PictureWriter& out) {
-    out.image(QStringLiteral("about/pictures/about-red.png"), drawAboutIcon(AboutStyle::Red),
-              "PNG");
-    out.image(QStringLiteral("about/pictures/about-mono.png"), drawAboutIcon(AboutStyle::Mono),
-              "PNG");
-    out.image(QStringLiteral("about/pictures/about-green.png"), drawAboutIcon(AboutStyle::Green),
-              "PNG");
+    const std::pair<AboutStyle, QString> styles[] = {{AboutStyle::Red, QStringLiteral("red")},
+                                                     {AboutStyle::Mono, QStringLiteral("mono")},
+                                                     {AboutStyle::Green, QStringLiteral("green")}};
+    for (int scale : {1, doubleScale}) {
+        for (const auto& [style, name] : styles) {
+            out.image(withScale(QStringLiteral("about/pictures/about-") + name, scale,
+                                QStringLiteral(".png")),
+                      drawAboutIcon(style, scale), "PNG");
+        }
+    }
 }
 
 bool wordFontIsInstalled() {

@@ -166,19 +166,21 @@ void paintLamp(QPainter& painter, const QRectF& rect, bool lit) {
     painter.restore();
 }
 
-QImage drawLitLamp() {
-    QImage image(lampSize, lampSize, QImage::Format_RGB888);
+QImage drawLitLamp(int scale) {
+    QImage image(lampSize * scale, lampSize * scale, QImage::Format_RGB888);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     paintLamp(painter, QRectF(0, 0, lampSize, lampSize), true);
     return image;
 }
 
-QImage drawMainIcon(int size) {
+QImage drawMainIcon(int size, int scale) {
     const double unit = size / 16.0;
-    QImage image(size, size, QImage::Format_ARGB32);
+    QImage image(size * scale, size * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     // Below 32 pixels smoothing only blurs the noteheads.
     painter.setRenderHint(QPainter::Antialiasing, size >= 32);
     paintIconStaff(painter, size, unit);
@@ -188,11 +190,12 @@ QImage drawMainIcon(int size) {
     return withAlphaSteps(image, 3);
 }
 
-QImage drawAboutIcon(AboutStyle style) {
+QImage drawAboutIcon(AboutStyle style, int scale) {
     const bool smooth = style != AboutStyle::Mono;
-    QImage image(aboutSize, aboutSize, QImage::Format_ARGB32);
+    QImage image(aboutSize * scale, aboutSize * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing, smooth);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);

@@ -4,7 +4,8 @@
 #include <QPainter>
 #include <QRectF>
 
-// The window's small pictures: the answer pointer, the indicator lamp and the icons.
+// The window's small pictures: the answer pointer, the indicator lamp and the icons. Those with a
+// scale draw the same picture at scale times the size, every shape at scale times its coordinates.
 
 QFont sansFont(int pixelSize, bool bold);
 
@@ -14,12 +15,13 @@ QImage drawArrow();
 // The indicator lamp fills rect; the background picture paints the unlit one where the lit
 // picture later covers it.
 void paintLamp(QPainter& painter, const QRectF& rect, bool lit);
-QImage drawLitLamp();
+QImage drawLitLamp(int scale = 1);
 
-// The program's icon: a staff with two beamed eighth notes and a sharp, black on transparent.
-QImage drawMainIcon(int size);
+// The program's icon: a staff with two beamed eighth notes and a sharp, black on transparent. Its
+// staff lines are one pixel thick at any size, scale pixels when scaled.
+QImage drawMainIcon(int size, int scale = 1);
 
 enum class AboutStyle { Red, Mono, Green };
 
 // A question mark in a black-rimmed disc, transparent outside the disc.
-QImage drawAboutIcon(AboutStyle style);
+QImage drawAboutIcon(AboutStyle style, int scale = 1);

@@ -54,10 +54,12 @@ int accidentalStep(Accidental kind, int position) {
     return kind == Accidental::Sharp ? sharpSteps.at(index) : flatSteps.at(index);
 }
 
-QImage drawStaffPicture(const MusicFont& font, QSize size, std::optional<KeySignature> key) {
-    QImage image(size, QImage::Format_RGB32);
+QImage drawStaffPicture(const MusicFont& font, QSize size, std::optional<KeySignature> key,
+                        int scale) {
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     drawStaffLines(painter);
     // The clef's origin lies on the G line, the second from the bottom.

@@ -34,8 +34,9 @@ constexpr int flatAdvance = 15;
 int accidentalStep(Accidental kind, int position);
 
 // Black on white, rounded to sixteen greys; the staff and clef fall on the same pixels whatever the
-// picture size and key.
-QImage drawStaffPicture(const MusicFont& font, QSize size, std::optional<KeySignature> key);
+// picture size and key. Scale 2 draws the picture at twice size, each line two pixels thick.
+QImage drawStaffPicture(const MusicFont& font, QSize size, std::optional<KeySignature> key,
+                        int scale = 1);
 
 constexpr QSize keyPictureSize{198, 121};
 constexpr QSize blankStaffSize{195, 200};
