@@ -114,17 +114,19 @@ void Drill::lstop_Click() {
 }
 
 void Drill::lrestart_Click() {
+    const bool graded = questionAlreadyGraded();
     state_.freshStart = true;
     resetCounters();
-    if (state_.running && questionAlreadyGraded()) {
+    if (state_.running && graded) {
         replaceGradedQuestion();
     }
 }
 
 // During the pause, and at its end until the clock has moved on, the question on show has
-// already been counted.
+// already been counted; so has the last question once it is counted off.
 bool Drill::questionAlreadyGraded() const {
-    return timer2_.isEnabled() || state_.skipCheck;
+    return timer2_.isEnabled() || state_.skipCheck ||
+           counter::valueOf(view_.caption(Caption::QuestionsLeft)) <= 0;
 }
 
 // The pause's work without re-arming the clock: the graded question is never graded again.

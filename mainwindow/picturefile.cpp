@@ -1,5 +1,6 @@
 #include "picturefile.h"
 
+#include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +14,8 @@ namespace {
 
 constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
 constexpr qint64 kMaxPixels = 2048 * 2048;
+// Room for kMaxPixels at four bytes each, with some to spare.
+constexpr int kAllocationLimitMegabytes = 32;
 
 class FileDescriptor {
 public:
@@ -30,13 +33,21 @@ private:
     int fd_;
 };
 
-// O_NONBLOCK keeps a named pipe from blocking the open; fstat then turns it away.
+bool isSmallRegularFile(const struct stat& info) {
+    return S_ISREG(info.st_mode) && info.st_size <= kMaxFileBytes;
+}
+
+// A device is never opened, since opening some has effects of its own. O_NONBLOCK keeps a
+// named pipe put in the file's place since the stat from blocking the open, and fstat then
+// turns it away. The read stops at the size found, however much the file grows meanwhile.
 std::optional<QByteArray> readRegularFile(const QString& path) {
-    FileDescriptor file(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const QByteArray name = QFile::encodeName(path);
     struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        info.st_size > kMaxFileBytes) {
+    if (::stat(name.constData(), &info) != 0 || !isSmallRegularFile(info)) {
+        return std::nullopt;
+    }
+    FileDescriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !isSmallRegularFile(info)) {
         return std::nullopt;
     }
     QByteArray data;
@@ -45,6 +56,9 @@ std::optional<QByteArray> readRegularFile(const QString& path) {
     while (done < data.size()) {
         const auto got =
             ::read(file.get(), data.data() + done, static_cast<size_t>(data.size() - done));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
         if (got <= 0) {
             break;
         }
@@ -54,24 +68,34 @@ std::optional<QByteArray> readRegularFile(const QString& path) {
     return data;
 }
 
-// A GIF decodes to the screen size its header claims, whatever its frames hold.
-bool gifScreenTooLarge(const QByteArray& data) {
-    if (data.size() < 10 || !data.startsWith("GIF8")) {
+// Qt's GIF reader makes an image of the screen size in the header. Only when a side of the
+// screen is 0 does it take that side from the first frame instead, and then its size() can
+// tell a different story from what read() allocates (a 60000 x 0 screen reads as 1 x 500 and
+// decodes to 60000 x 500): such a screen is refused. A GIF without its trailer byte was cut
+// short; the reader would show the part it got.
+bool gifNotSound(const QByteArray& data) {
+    if (!data.startsWith("GIF8")) {
         return false;
+    }
+    if (data.size() < 10 || !data.endsWith(';')) {
+        return true;
     }
     auto byte = [&data](int i) { return static_cast<qint64>(static_cast<unsigned char>(data[i])); };
     const qint64 width = byte(6) | byte(7) << 8;
     const qint64 height = byte(8) | byte(9) << 8;
-    return width * height > kMaxPixels;
+    return width == 0 || height == 0 || width * height > kMaxPixels;
 }
 
 }  // namespace
 
 std::optional<QImage> loadPictureFile(const QString& path) {
     auto data = readRegularFile(path);
-    if (!data || data->isEmpty() || gifScreenTooLarge(*data)) {
+    if (!data || data->isEmpty() || gifNotSound(*data)) {
         return std::nullopt;
     }
+    // The limit is the whole program's, and it reads no larger pictures anywhere. It bounds
+    // any reader whose size() and read() disagree, as the GIF reader's can.
+    QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
     QBuffer buffer(&*data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);

@@ -5,5 +5,6 @@
 #include <optional>
 
 // Reads a picture file afresh, never blocking and never reading without bound: only a regular
-// file of sensible size is read, and a picture that would decode to a huge image is refused.
+// file of sensible size is read, and a picture that would decode to a huge image, or a GIF
+// cut short, is refused.
 std::optional<QImage> loadPictureFile(const QString& path);
