@@ -1,0 +1,204 @@
+// Picture files that are not what they should be, through the one function that reads them:
+// the committed bad files, the things that can stand in a picture's place in a folder
+// (a folder, a named pipe, a device, a dangling link, an oversized file), and pictures that
+// change between two reads. A named pipe or a device must be turned away at once: the test's
+// time limit in CTest turns a hang into a failure.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <map>
+
+#include "picturefile.h"
+
+namespace {
+
+const QString kBadFiles = QStringLiteral(SOURCE_DIR "/tests/badfiles");
+const QString kAssets = QStringLiteral(SOURCE_DIR "/assets");
+
+// What becomes of each committed bad file: an invalid size means it is refused.
+const std::map<QString, QSize>& badFileOutcomes() {
+    static const std::map<QString, QSize> outcomes = {
+        {"empty.gif", {}},
+        {"text.gif", {}},
+        {"html-error-page.gif", {}},
+        {"header-only.gif", {}},
+        {"truncated.gif", {}},
+        {"wrong-magic.gif", {}},
+        {"huge-screen.gif", {}},
+        {"widest-screen.gif", {}},
+        {"zero-screen.gif", {}},
+        {"zero-screen-huge-frame.gif", {}},
+        {"zero-height-wide-screen.gif", {}},
+        {"zero-width-tall-screen.gif", {}},
+        {"huge-png-named.gif", {}},
+        {"huge-bmp-named.gif", {}},
+        {"xpm-huge-named.gif", {}},
+        // Frames are cut to the screen, so these decode to the screen's 16 x 16.
+        {"frame-larger-than-screen.gif", {16, 16}},
+        {"frame-outside-screen.gif", {16, 16}},
+        {"later-frame-larger.gif", {16, 16}},
+        {"one-pixel.gif", {1, 1}},
+        // A picture is a picture, whatever its name says.
+        {"png-named.gif", {8, 8}},
+        {"bmp-named.gif", {8, 8}},
+    };
+    return outcomes;
+}
+
+QSize loadedSize(const QString& path) {
+    const auto image = loadPictureFile(path);
+    return image ? image->size() : QSize();
+}
+
+bool copyFile(const QString& from, const QString& to) {
+    QFile::remove(to);
+    return QFile::copy(from, to);
+}
+
+}  // namespace
+
+class BadFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void everyCommittedBadFileIsListed();
+    void committedFiles_data();
+    void committedFiles();
+    void theRealPicturesAreRead_data();
+    void theRealPicturesAreRead();
+    void thingsThatAreNotRegularFilesAreRefused_data();
+    void thingsThatAreNotRegularFilesAreRefused();
+    void aFileOverTheSizeCapIsRefusedAndOneAtItIsRead();
+    void aChangedPictureIsReadAfresh();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    QString path(const QString& name) const { return dir->filePath(name); }
+};
+
+void BadFilesTest::init() {
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+// A file added to the corpus without a stated outcome would go untested.
+void BadFilesTest::everyCommittedBadFileIsListed() {
+    const QStringList files = QDir(kBadFiles).entryList({"*.gif"}, QDir::Files);
+    QCOMPARE(files.size(), static_cast<qsizetype>(badFileOutcomes().size()));
+    for (const QString& name : files) {
+        QVERIFY2(badFileOutcomes().contains(name), qPrintable(name));
+    }
+}
+
+void BadFilesTest::committedFiles_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    for (const auto& [name, size] : badFileOutcomes()) {
+        QTest::newRow(qPrintable(name)) << name << size;
+    }
+}
+
+void BadFilesTest::committedFiles() {
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QCOMPARE(loadedSize(QDir(kBadFiles).filePath(name)), size);
+}
+
+void BadFilesTest::theRealPicturesAreRead_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    for (int key = 1; key <= 14; ++key) {
+        const QString name = QStringLiteral("%1.gif").arg(key);
+        QTest::newRow(qPrintable(name)) << name << QSize(198, 121);
+    }
+    QTest::newRow("arrow.gif") << QStringLiteral("arrow.gif") << QSize(18, 18);
+}
+
+void BadFilesTest::theRealPicturesAreRead() {
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QCOMPARE(loadedSize(QDir(kAssets).filePath(name)), size);
+}
+
+void BadFilesTest::thingsThatAreNotRegularFilesAreRefused_data() {
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"missing", "folder", "named pipe", "dangling link", "link to a folder",
+                             "link to /dev/zero", "link to /dev/null", "file from /proc"}) {
+        QTest::newRow(kind) << QString(kind);
+    }
+}
+
+void BadFilesTest::thingsThatAreNotRegularFilesAreRefused() {
+    QFETCH(QString, kind);
+    const QString name = path("5.gif");
+    const QByteArray local = QFile::encodeName(name);
+    if (kind == "folder") {
+        QVERIFY(QDir().mkdir(name));
+    } else if (kind == "named pipe") {
+        QCOMPARE(::mkfifo(local.constData(), 0600), 0);
+    } else if (kind == "dangling link") {
+        QVERIFY(QFile::link(path("gone.gif"), name));
+    } else if (kind == "link to a folder") {
+        QVERIFY(QFile::link(dir->path(), name));
+    } else if (kind == "link to /dev/zero") {
+        QVERIFY(QFile::link("/dev/zero", name));
+    } else if (kind == "link to /dev/null") {
+        QVERIFY(QFile::link("/dev/null", name));
+    } else if (kind == "file from /proc") {
+        // A regular file that says it is empty and yet has something to read.
+        QVERIFY(QFile::link("/proc/self/status", name));
+    }
+    QVERIFY(!loadPictureFile(name));
+}
+
+void BadFilesTest::aFileOverTheSizeCapIsRefusedAndOneAtItIsRead() {
+    constexpr qint64 kCap = 4 * 1024 * 1024;
+    QFile picture(QDir(kBadFiles).filePath("png-named.gif"));
+    QVERIFY(picture.open(QIODevice::ReadOnly));
+    const QByteArray png = picture.readAll();
+
+    // A PNG ignores what follows its end, so padding keeps it a picture.
+    QFile padded(path("5.gif"));
+    QVERIFY(padded.open(QIODevice::WriteOnly));
+    padded.write(png);
+    QVERIFY(padded.resize(kCap));
+    padded.close();
+    QCOMPARE(loadedSize(padded.fileName()), QSize(8, 8));
+
+    QVERIFY(padded.resize(kCap + 1));
+    QVERIFY(!loadPictureFile(padded.fileName()));
+}
+
+// Nothing is kept between two reads: a picture replaced, removed or put back is read as it
+// is now, also through a link.
+void BadFilesTest::aChangedPictureIsReadAfresh() {
+    const QString name = path("5.gif");
+    QVERIFY(copyFile(QDir(kAssets).filePath("5.gif"), name));
+    const auto first = loadPictureFile(name);
+    QVERIFY(first);
+    QCOMPARE(first->size(), QSize(198, 121));
+
+    QVERIFY(copyFile(QDir(kAssets).filePath("arrow.gif"), name));
+    QCOMPARE(loadedSize(name), QSize(18, 18));
+
+    QVERIFY(copyFile(QDir(kAssets).filePath("6.gif"), name));
+    const auto other = loadPictureFile(name);
+    QVERIFY(other);
+    QVERIFY(*other != *first);
+
+    QVERIFY(QFile::remove(name));
+    QVERIFY(!loadPictureFile(name));
+
+    QVERIFY(QFile::link(QDir(kAssets).filePath("5.gif"), name));
+    const auto linked = loadPictureFile(name);
+    QVERIFY(linked);
+    QCOMPARE(*linked, *first);
+}
+
+QTEST_GUILESS_MAIN(BadFilesTest)
+
+#include "test_badfiles.moc"

@@ -1,0 +1,229 @@
+// The main window headless with bad files in the places of "5.gif" and "arrow.gif": each one
+// brings up the box titled with the file's name, the counters stay as they were and the drill
+// goes on; a picture changed between two questions shows as it is now.
+#include <sys/stat.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "fonts.h"
+#include "form1.h"
+#include "scriptedrandom.h"
+
+namespace {
+
+const QString kBadFiles = QStringLiteral(SOURCE_DIR "/tests/badfiles");
+const QString kAssets = QStringLiteral(SOURCE_DIR "/assets");
+const QString kNotFound = QStringLiteral("A File That Is Needed Was Not Found!");
+
+struct SeenBox {
+    QString title;
+    QString text;
+    QStringList counters;  // left, right and wrong, read while the box was open
+};
+
+// Closes the next message box as soon as it is up, noting what it showed.
+void closeNextMessageBox(SeenBox* seen, QWidget* window) {
+    QTimer::singleShot(10, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            closeNextMessageBox(seen, window);
+            return;
+        }
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        for (const char* name : {"lleft", "aright", "awrong"}) {
+            seen->counters << window->findChild<QLabel*>(name)->text();
+        }
+        box->button(QMessageBox::Ok)->click();
+    });
+}
+
+// Puts something that is not a good picture under the given name in the working directory.
+bool putInPlace(const QString& kind, const QString& name) {
+    QFile::remove(name);
+    QDir().rmdir(name);
+    const QByteArray local = QFile::encodeName(name);
+    if (kind == "missing") {
+        return true;
+    }
+    if (kind == "folder") {
+        return QDir().mkdir(name);
+    }
+    if (kind == "named pipe") {
+        return ::mkfifo(local.constData(), 0600) == 0;
+    }
+    if (kind == "dangling link") {
+        return QFile::link("gone.gif", name);
+    }
+    if (kind == "link to /dev/zero") {
+        return QFile::link("/dev/zero", name);
+    }
+    return QFile::copy(QDir(kBadFiles).filePath(kind), name);
+}
+
+void addBadKindRows() {
+    QTest::addColumn<QString>("kind");
+    for (const char* kind :
+         {"missing", "folder", "named pipe", "dangling link", "link to /dev/zero", "empty.gif",
+          "text.gif", "truncated.gif", "wrong-magic.gif", "huge-screen.gif",
+          "zero-height-wide-screen.gif", "huge-png-named.gif", "huge-bmp-named.gif"}) {
+        QTest::newRow(kind) << QString(kind);
+    }
+}
+
+}  // namespace
+
+class BadPicturesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void aBadKeyPicture_data() { addBadKindRows(); }
+    void aBadKeyPicture();
+    void aBadArrow_data() { addBadKindRows(); }
+    void aBadArrow();
+    void theQuestionWithoutItsPictureIsGradedByItsOwnName();
+    void aPictureChangedBetweenQuestionsShowsAsItIsNow();
+
+private:
+    QLabel* label(const char* name) { return form->findChild<QLabel*>(name); }
+    void click(const char* name) { QTest::mouseClick(label(name), Qt::LeftButton); }
+    QStringList counters() {
+        return {label("lleft")->text(), label("aright")->text(), label("awrong")->text()};
+    }
+    QStringList answers();
+    QImage shownPicture() { return label("Picture1")->pixmap().toImage(); }
+    bool showsBlankStaff();
+
+    std::unique_ptr<QTemporaryDir> pictures;
+    ScriptedRandom random;
+    std::unique_ptr<Form1> form;
+};
+
+void BadPicturesTest::init() {
+    pictures = std::make_unique<QTemporaryDir>();
+    QDir::setCurrent(pictures->path());
+    for (const QString& name : QDir(kAssets).entryList({"*.gif"})) {
+        QVERIFY(QFile::copy(QDir(kAssets).filePath(name), name));
+    }
+    form = std::make_unique<Form1>(random);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+}
+
+void BadPicturesTest::cleanup() {
+    form.reset();
+    QDir::setCurrent(QDir::tempPath());
+    pictures.reset();
+}
+
+QStringList BadPicturesTest::answers() {
+    QStringList names;
+    for (int pos = 1; pos <= 4; ++pos) {
+        names << label(qPrintable(QString("choice(%1)").arg(pos)))->text();
+    }
+    return names;
+}
+
+bool BadPicturesTest::showsBlankStaff() {
+    const QImage shown = shownPicture();
+    return shown == QImage(":/pictures/blankstaff.gif").convertToFormat(shown.format());
+}
+
+void BadPicturesTest::aBadKeyPicture() {
+    QFETCH(QString, kind);
+    QVERIFY(putInPlace(kind, "5.gif"));
+    random.script({ScriptedRandom::drawFor(5, 14, 1)});
+    SeenBox seen;
+    closeNextMessageBox(&seen, form.get());
+    click("lgo");
+    QCOMPARE(seen.title, QString("5.gif"));
+    QCOMPARE(seen.text, kNotFound);
+    QCOMPARE(seen.counters, QStringList({"16", "0", "0"}));
+    QCOMPARE(counters(), QStringList({"16", "0", "0"}));
+    QVERIFY(showsBlankStaff());
+    QCOMPARE(form->state().keyNum, 5);
+    QStringList names = answers();
+    QVERIFY(names.contains("B"));
+    QCOMPARE(names.removeDuplicates(), 0);
+    QVERIFY(form->state().running);
+}
+
+void BadPicturesTest::aBadArrow() {
+    QFETCH(QString, kind);
+    click("lgo");
+    QVERIFY(putInPlace(kind, "arrow.gif"));
+    SeenBox seen;
+    closeNextMessageBox(&seen, form.get());
+    click("choice(2)");
+    QCOMPARE(seen.title, QString("arrow.gif"));
+    QCOMPARE(seen.text, kNotFound);
+    QCOMPARE(seen.counters, QStringList({"16", "0", "0"}));
+    QCOMPARE(counters(), QStringList({"16", "0", "0"}));
+    for (int pos = 1; pos <= 4; ++pos) {
+        QVERIFY(!form->arrowShown(pos));
+    }
+    QVERIFY(form->state().running);
+
+    // Put right, the arrow is read afresh on the next click.
+    QVERIFY(putInPlace("missing", "arrow.gif"));
+    QVERIFY(QFile::copy(QDir(kAssets).filePath("arrow.gif"), "arrow.gif"));
+    click("choice(2)");
+    QVERIFY(form->arrowShown(2));
+}
+
+void BadPicturesTest::theQuestionWithoutItsPictureIsGradedByItsOwnName() {
+    form->findChild<QScrollBar*>("IntScroll")->setValue(10);  // half a second a question
+    QVERIFY(putInPlace("text.gif", "5.gif"));
+    random.script({ScriptedRandom::drawFor(5, 14, 1)});
+    SeenBox seen;
+    closeNextMessageBox(&seen, form.get());
+    click("lgo");
+    QCOMPARE(seen.title, QString("5.gif"));
+    const int right = form->state().rightPos;
+    QCOMPARE(label(qPrintable(QString("choice(%1)").arg(right)))->text(), QString("B"));
+    click(qPrintable(QString("choice(%1)").arg(right)));
+    QTRY_COMPARE_WITH_TIMEOUT(label("aright")->text(), QString("1"), 5000);
+    QCOMPARE(counters(), QStringList({"15", "1", "0"}));
+    QVERIFY(form->state().running);
+    QVERIFY(form->state().keyNum != 5);
+    QVERIFY(!showsBlankStaff());
+}
+
+void BadPicturesTest::aPictureChangedBetweenQuestionsShowsAsItIsNow() {
+    auto expect = [this](const QString& file) {
+        const QImage shown = shownPicture();
+        return shown == QImage(QDir(kAssets).filePath(file)).convertToFormat(shown.format());
+    };
+    QVERIFY(form->loadKeyPicture("5.gif"));
+    QVERIFY(expect("5.gif"));
+
+    QVERIFY(QFile::remove("5.gif"));
+    QVERIFY(QFile::copy(QDir(kAssets).filePath("6.gif"), "5.gif"));
+    QVERIFY(form->loadKeyPicture("5.gif"));
+    QVERIFY(expect("6.gif"));
+
+    QVERIFY(putInPlace("truncated.gif", "5.gif"));
+    QVERIFY(!form->loadKeyPicture("5.gif"));
+    QVERIFY(showsBlankStaff());
+
+    QVERIFY(putInPlace("missing", "5.gif"));
+    QVERIFY(!form->loadKeyPicture("5.gif"));
+    QVERIFY(QFile::copy(QDir(kAssets).filePath("5.gif"), "5.gif"));
+    QVERIFY(form->loadKeyPicture("5.gif"));
+    QVERIFY(expect("5.gif"));
+}
+
+int main(int argc, char** argv) {
+    fonts::installSubstitutions();
+    QApplication app(argc, argv);
+    BadPicturesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_badpictures.moc"
