@@ -1,8 +1,10 @@
 #include "form1.h"
 
 #include <QAccessible>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScopedValueRollback>
@@ -84,18 +86,25 @@ void describeButton(QLabel* button, const QString& name, const QString& key) {
     button->setToolTip(QString("%1 (%2)").arg(name, key));
 }
 
+// Reads one of the window's own pictures by its known format: guessing the format from the
+// content would load every image plugin at start-up.
+QPixmap resourcePicture(const QString& name) {
+    QImageReader reader(":/pictures/" + name, QFileInfo(name).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 // The window's own pictures come drawn at twice the size for screens that scale by more than
 // one, so that they are sharp there rather than enlarged.
 QPixmap ownPicture(const QString& name) {
-    const qreal scale = qGuiApp->devicePixelRatio();
-    if (scale > 1) {
+    if (qGuiApp->devicePixelRatio() > 1) {
         QString doubled = name;
         doubled.insert(name.lastIndexOf('.'), "@2x");
-        QPixmap picture(":/pictures/" + doubled);
+        QPixmap picture = resourcePicture(doubled);
         picture.setDevicePixelRatio(2);
         return picture;
     }
-    return QPixmap(":/pictures/" + name);
+    return resourcePicture(name);
 }
 
 QColor toQColor(Rgb colour) {
@@ -119,7 +128,7 @@ Form1::Form1(RandomSource& random, QWidget* parent)
     setWindowTitle("Duridaz");
     QIcon icon;
     for (const char* size : {"16", "32", "64"}) {
-        icon.addFile(QString(":/pictures/icon-%1.png").arg(size));
+        icon.addPixmap(resourcePicture(QString("icon-%1.png").arg(size)));
     }
     setWindowIcon(icon);
     setFixedSize(kClientWidth, kClientHeight);

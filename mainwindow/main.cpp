@@ -5,6 +5,11 @@
 
 int main(int argc, char** argv) {
     fonts::installSubstitutions();
+    // The small window goes to the X server through the socket: with shared memory, Qt waits
+    // for the server on every repaint, which wakes the program twice more on every tick.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName("org.duridaz.Duridaz");
     ClockRandom random;

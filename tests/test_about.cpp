@@ -76,8 +76,7 @@ void AboutTest::theWindowAtRest() {
     QCOMPARE(about->minimumSize(), about->maximumSize());
     QVERIFY(!(about->windowFlags() & Qt::WindowMinimizeButtonHint));
     QCOMPARE(aboutLabel("Label1")->text(), QString("Duridaz 2"));
-    QCOMPARE(aboutLabel("Label3")->text(),
-             QString("Please visit my website for more information"));
+    QCOMPARE(aboutLabel("Label3")->text(), QString("Please visit my website for more information"));
     QCOMPARE(aboutLabel("Label4")->text(), QString("duridaz.org"));
     QCOMPARE(aboutLabel("Label4")->toolTip(), QString("Click To Visit"));
     QCOMPARE(aboutLabel("Label5")->text(), QString("Freeware"));

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs every benchmark in one go in a fresh X server and prints one line a figure; see
+# "Benchmarks" in README.md. Usage: bench/run.sh BUILD_DIR [PART...]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+programs=$(realpath "$1/bench")
+source "$root/tests/x11/lib.sh"
+
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+start_x_server
+trap 'stop_all; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+"$programs/bench-run" "$programs" "$root/assets" "${@:2}"
