@@ -29,11 +29,15 @@ int Drill::questionTime() const {
     return static_cast<int>(counter::valueOf(view_.caption(Caption::Seconds) + "500"));
 }
 
-// A new question never inherits an arrow, so an unanswered question is always wrong.
-void Drill::showNextQuestion() {
+void Drill::clearArrows() {
     for (int pos = 1; pos <= 4; ++pos) {
         view_.clearArrow(pos);
     }
+}
+
+// A new question never inherits an arrow, so an unanswered question is always wrong.
+void Drill::showNextQuestion() {
+    clearArrows();
     engine_.prepareQuestion();
 }
 
@@ -50,9 +54,7 @@ void Drill::resetCounters() {
 }
 
 void Drill::choice_Click(int index) {
-    for (int pos = 1; pos <= 4; ++pos) {
-        view_.clearArrow(pos);
-    }
+    clearArrows();
     if (!view_.loadArrow(index)) {
         view_.reportMissingFile("arrow.gif");
     }
@@ -174,9 +176,7 @@ void Drill::Timer1_Timer() {
 }
 
 void Drill::Timer2_Timer() {
-    whitenAnswers();
-    state_.skipCheck = true;
-    state_.advance = true;
+    finishPause();
     timer1_.setInterval(kResumeAtOnce);
     timer1_.enable();
 }

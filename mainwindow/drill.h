@@ -26,6 +26,7 @@ public:
 
 private:
     int questionTime() const;
+    void clearArrows();
     void showNextQuestion();
     void whitenAnswers();
     void resetCounters();
