@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QUrl>
+#include <utility>
 
 namespace {
 
@@ -121,9 +122,12 @@ bool Form3::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::MouseMove) {
         setLinkColour(Qt::red);
+    } else if (event->type() == QEvent::MouseButtonDblClick) {
+        // The second press of a double-click asks for the page no second time.
+        linkDoubleClick_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
     } else if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton &&
+        if (mouse->button() == Qt::LeftButton && !std::exchange(linkDoubleClick_, false) &&
             Label4->rect().contains(mouse->position().toPoint())) {
             Label4_Click();
         }

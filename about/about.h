@@ -28,4 +28,5 @@ private:
     void Label4_Click();
 
     QLabel* Label4 = nullptr;
+    bool linkDoubleClick_ = false;
 };

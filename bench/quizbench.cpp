@@ -22,7 +22,7 @@
 #include "fonts.h"
 #include "keytable.h"
 #include "procstat.h"
-#include "qttimer.h"
+#include "precisetimer.h"
 #include "quizform.h"
 #include "simclock.h"
 #include "stats.h"
@@ -171,7 +171,7 @@ private:
         armedNs_ = due;  // a timer left running ticks again one interval after this was due
     }
 
-    QtTimer timer_;
+    PreciseTimer timer_;
     std::int64_t armedNs_ = 0;
     int interval_ = 0;
 };

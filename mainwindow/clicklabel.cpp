@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
+#include <utility>
 
 namespace {
 
@@ -46,7 +47,18 @@ void ClickLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const bool second = std::exchange(inDoubleClick_, false);
+    if (!second && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        inDoubleClick_ = true;
+    }
+    event->setAccepted(event->button() == Qt::LeftButton);
 }

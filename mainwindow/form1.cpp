@@ -20,6 +20,7 @@ namespace {
 constexpr int kClientWidth = 414;
 constexpr int kClientHeight = 286;
 const char* const kAutoSize = "autoSize";
+const char* const kRoom = "room";
 
 template <typename Label = QLabel>
 Label* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QString& text = {}) {
@@ -59,6 +60,35 @@ QScrollBar* makeScrollBar(QWidget* parent, const QString& name, QRect geometry, 
 
 void sizeToText(QLabel* label) {
     label->setProperty(kAutoSize, true);
+}
+
+// The width a caption may take before it would meet the next control.
+void limitToRoom(QLabel* label, int room) {
+    label->setProperty(kRoom, room);
+}
+
+bool inkFits(const QFont& font, const QString& text, int room) {
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(text) <= room &&
+           metrics.tightBoundingRect(text).right() < room;
+}
+
+// The substitute face is a little wider than the one the window was drawn for: a caption that
+// would not fit its room is set in a narrower stretch of the same face, never cut off or run
+// under the next control.
+void fitToRoom(QLabel* label) {
+    const QVariant room = label->property(kRoom);
+    if (!room.isValid()) {
+        return;
+    }
+    QFont font = label->font();
+    for (int stretch = QFont::Unstretched; stretch > QFont::UltraCondensed; --stretch) {
+        font.setStretch(stretch);
+        if (inkFits(font, label->text(), room.toInt())) {
+            break;
+        }
+    }
+    label->setFont(font);
 }
 
 // Reads one of the window's own pictures by its known format: guessing the format from the
@@ -164,6 +194,13 @@ void Form1::createControls() {
     for (QLabel* label : {Label2, Label1, awrong, aright, lleft, timeInt}) {
         sizeToText(label);
     }
+    // A blank column keeps a number or word clear of the bar beside it.
+    limitToRoom(Label1, Label1->width());
+    limitToRoom(Label2, questscroll->x() - Label2->x() - 1);
+    limitToRoom(timeInt, IntScroll->x() - timeInt->x() - 1);
+    for (QLabel* label : {Label1, Label2, timeInt}) {
+        fitToRoom(label);
+    }
 
     ainput[4] = makeImage(this, "ainput(4)", {108, 253, 18, 18});
     ainput[3] = makeImage(this, "ainput(3)", {100, 223, 18, 18});
@@ -182,6 +219,9 @@ void Form1::createControls() {
         setChoiceColour(pos, kWhite);
     }
 
+    // The bars take every click on every pixel, whatever a caption beside them does.
+    IntScroll->raise();
+    questscroll->raise();
     setTabOrder(Picture1, IntScroll);
     setTabOrder(IntScroll, questscroll);
     Picture1->setFocus();
@@ -235,11 +275,23 @@ bool Form1::loadKeyPicture(const std::string& file) {
     return image.has_value();
 }
 
+// While the box is open both timers hold still: a tick that falls due is dropped, and the
+// program does not wake for it, however short the interval.
 void Form1::reportMissingFile(const std::string& file) {
     QScopedValueRollback<bool> guard(messageBoxOpen_, true);
+    Timer1.hold();
+    Timer2.hold();
     QMessageBox box(QMessageBox::Critical, QString::fromStdString(file),
                     "A File That Is Needed Was Not Found!", QMessageBox::Ok, this);
     box.exec();
+    Timer1.release();
+    Timer2.release();
+}
+
+// A closed window ends its drill; the About window may keep the program running.
+void Form1::closeEvent(QCloseEvent* event) {
+    drill_.lstop_Click();
+    QWidget::closeEvent(event);
 }
 
 void Form1::setChoiceText(int pos, const std::string& text) {
@@ -292,11 +344,13 @@ std::string Form1::caption(Caption which) const {
     return captionLabel(which)->text().toStdString();
 }
 
-// A label that sizes itself keeps its left and top edges, so a longer number grows right.
+// A label that sizes itself keeps its left and top edges, so a longer number grows right
+// (within its room, where it has one).
 void Form1::setCaption(Caption which, const std::string& text) {
     QLabel* label = captionLabel(which);
     label->setText(QString::fromStdString(text));
     if (label->property(kAutoSize).toBool()) {
+        fitToRoom(label);
         label->adjustSize();
     }
     describeCaption(which);

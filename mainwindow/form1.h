@@ -6,7 +6,7 @@
 
 #include "drill.h"
 #include "drillview.h"
-#include "qttimer.h"
+#include "precisetimer.h"
 #include "random.h"
 
 class ClickLabel;
@@ -40,6 +40,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
@@ -58,8 +59,8 @@ private:
     QPixmap lamp_;
     bool messageBoxOpen_ = false;
 
-    QtTimer Timer1;
-    QtTimer Timer2;
+    PreciseTimer Timer1;
+    PreciseTimer Timer2;
     Drill drill_;
 
     QScrollBar* questscroll = nullptr;

@@ -1,11 +1,15 @@
 // The main window headless: its controls at rest, clicks on the answers, and the message
 // boxes for missing pictures.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/resource.h>
 
 #include "fonts.h"
 #include "form1.h"
@@ -39,6 +43,45 @@ void closeNextMessageBox(SeenBox* seen, QWidget* window, int afterMs = 0) {
     });
 }
 
+// The smallest rectangle holding every pixel where the two pictures differ.
+QRect differenceBetween(const QImage& a, const QImage& b) {
+    QRect box;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+// The width of the ink of a text set without any box to cut it (it may fall on another
+// fraction of a pixel than the label's, so widths compare within a pixel).
+int freeInkWidth(const QFont& font, const QString& text) {
+    QImage canvas(400, 100, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(50, 70, text);
+    painter.end();
+    QImage blank(canvas.size(), canvas.format());
+    blank.fill(Qt::white);
+    return differenceBetween(canvas, blank).width();
+}
+
+long voluntarySwitches() {
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage.ru_nvcsw;
+}
+
+void pressButton(QWidget* button) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
 }  // namespace
 
 class Form1Test : public QObject {
@@ -49,6 +92,13 @@ private slots:
     void controlsAtTheirPlaces_data();
     void controlsAtTheirPlaces();
     void aLongerNumberGrowsToTheRight();
+    void everySettingIsWholeAndClearOfItsBar_data();
+    void everySettingIsWholeAndClearOfItsBar();
+    void theWordsUnderTheSettingsAreWhole();
+    void theBarsTakeClicksOnEveryPixel();
+    void aDoubleClickIsOneClick();
+    void closingTheWindowEndsItsDrill();
+    void aBoxOpenAtAOneMillisecondTickWakesNobody();
     void aDraggedThumbChangesTheSettingOnlyWhenReleased();
     void clicksOnAnswersMoveTheSingleArrow();
     void aMissingArrowShowsItsBoxAndTheDrillGoesOn();
@@ -59,6 +109,8 @@ private slots:
 
 private:
     QLabel* label(const char* name) { return form->findChild<QLabel*>(name); }
+    QScrollBar* bar(const char* name) { return form->findChild<QScrollBar*>(name); }
+    QRect inkOf(QLabel* label);
     void click(const char* name) { QTest::mouseClick(label(name), Qt::LeftButton); }
     void copyPictures(const QStringList& except = {});
 
@@ -158,6 +210,127 @@ void Form1Test::aLongerNumberGrowsToTheRight() {
     QVERIFY(seconds->width() > widthAtFive);
     scroll->setValue(10);
     QCOMPARE(seconds->text(), QString("0"));
+}
+
+// The ink a label puts on the window: what changes when it is hidden.
+QRect Form1Test::inkOf(QLabel* label) {
+    const QImage shown = form->grab().toImage();
+    label->hide();
+    const QImage hidden = form->grab().toImage();
+    label->show();
+    return differenceBetween(shown, hidden);
+}
+
+void Form1Test::everySettingIsWholeAndClearOfItsBar_data() {
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("scrollBar");
+    QTest::addColumn<int>("value");
+    for (int value = 0; value <= 10; ++value) {
+        QTest::addRow("%d seconds", 10 - value) << "timeInt"
+                                                << "IntScroll" << value;
+    }
+    for (int value = 1; value <= 25; ++value) {
+        QTest::addRow("%d questions", 26 - value) << "qNumber"
+                                                  << "questscroll" << value;
+    }
+}
+
+// Each number is drawn whole, ends left of its bar, and the bar looks as it does at rest.
+void Form1Test::everySettingIsWholeAndClearOfItsBar() {
+    QFETCH(QString, setting);
+    QFETCH(QString, scrollBar);
+    QFETCH(int, value);
+    QScrollBar* scroll = bar(qPrintable(scrollBar));
+    const QImage barAtRest = form->grab(scroll->geometry()).toImage();
+    scroll->setValue(value);
+    QLabel* number = label(qPrintable(setting));
+    const QRect ink = inkOf(number);
+    QVERIFY(!ink.isEmpty());
+    QVERIFY(QFontMetrics(number->font()).horizontalAdvance(number->text()) <= number->width());
+    QVERIFY(qAbs(ink.width() - freeInkWidth(number->font(), number->text())) <= 1);
+    QVERIFY2(ink.right() < scroll->x(), qPrintable(QString("ink ends at %1").arg(ink.right())));
+    QCOMPARE(number->x(), setting == "timeInt" ? 307 : 350);
+    QCOMPARE(number->y(), 102);
+    QCOMPARE(form->grab(scroll->geometry()).toImage(), barAtRest);
+}
+
+void Form1Test::theWordsUnderTheSettingsAreWhole() {
+    for (const char* name : {"Label1", "Label2"}) {
+        QLabel* word = label(name);
+        const QRect ink = inkOf(word);
+        QVERIFY(QFontMetrics(word->font()).horizontalAdvance(word->text()) <= word->width());
+        QVERIFY(qAbs(ink.width() - freeInkWidth(word->font(), word->text())) <= 1);
+        QVERIFY2(word->geometry().contains(ink), name);
+    }
+    QVERIFY(inkOf(label("Label2")).right() < bar("questscroll")->x());
+}
+
+void Form1Test::theBarsTakeClicksOnEveryPixel() {
+    bar("IntScroll")->setValue(0);  // "10", the widest number
+    bar("questscroll")->setValue(1);
+    for (const char* name : {"IntScroll", "questscroll"}) {
+        const QRect area = bar(name)->geometry();
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                QCOMPARE(form->childAt(x, y), bar(name));
+            }
+        }
+    }
+}
+
+void Form1Test::aDoubleClickIsOneClick() {
+    click("lselect");  // all keys again: no change
+    // What a window system sends for a double-click: its second press comes as a double-click.
+    click("lselect");
+    QTest::mouseDClick(label("lselect"), Qt::LeftButton);
+    QTest::mouseRelease(label("lselect"), Qt::LeftButton);
+    QCOMPARE(form->state().keyKind, keytable::KeyKind::Flats);
+    QVERIFY(!label("Isharps")->isVisible());
+    QVERIFY(label("Iflats")->isVisible());
+}
+
+// Closed while a quiz runs, the window's drill is over: no further tick counts, nothing asks
+// for a picture.
+void Form1Test::closingTheWindowEndsItsDrill() {
+    bar("IntScroll")->setValue(10);  // 500 ms a question
+    click("lgo");
+    form->close();
+    QVERIFY(!form->state().running);
+    QStringList keyPictures;
+    for (int key = 1; key <= 14; ++key) {
+        keyPictures << QString("%1.gif").arg(key);
+    }
+    copyPictures(keyPictures);
+    QTest::qWait(1200);
+    QCOMPARE(label("lleft")->text(), QString("16"));
+    QCOMPARE(label("awrong")->text(), QString("0"));
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+// Resumed after Stop cut a pause short, the clock moves on after 1 ms; a box that opens just
+// then holds it, rather than letting it fire and be dropped a thousand times a second.
+void Form1Test::aBoxOpenAtAOneMillisecondTickWakesNobody() {
+    bar("IntScroll")->setValue(10);
+    click("lgo");
+    QTRY_COMPARE_WITH_TIMEOUT(label("awrong")->text(), QString("1"), 2000);
+    click("lstop");
+    QFile::remove("arrow.gif");
+    long switchesWhileOpen = -1;
+    QTimer::singleShot(0, [&] {
+        pressButton(label("lgo"));
+        const long before = voluntarySwitches();
+        QTimer::singleShot(500, [&, before] {
+            switchesWhileOpen = voluntarySwitches() - before;
+            QCOMPARE(label("lleft")->text(), QString("16"));
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            box->button(QMessageBox::Ok)->click();
+        });
+    });
+    click("choice(1)");
+    QVERIFY2(switchesWhileOpen >= 0 && switchesWhileOpen < 10,
+             qPrintable(QString("woke %1 times in half a second").arg(switchesWhileOpen)));
+    QTRY_COMPARE_WITH_TIMEOUT(label("lleft")->text(), QString("15"), 1000);
 }
 
 void Form1Test::aDraggedThumbChangesTheSettingOnlyWhenReleased() {
