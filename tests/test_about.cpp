@@ -125,6 +125,12 @@ void AboutTest::eachLinkClickAsksTheDesktopOnceForTheAddress() {
     QCOMPARE(catcher.requests.size(), 2);
     QVERIFY(about->isVisible());
     QCOMPARE(linkColour(), QColor(Qt::red));
+
+    // A double-click, as a window system sends it, opens the page once.
+    QTest::mouseClick(aboutLabel("Label4"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseDClick(aboutLabel("Label4"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(aboutLabel("Label4"), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(catcher.requests.size(), 3);
     QDesktopServices::unsetUrlHandler("https");
 }
 
