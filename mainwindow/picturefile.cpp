@@ -9,6 +9,13 @@
 #include <QByteArray>
 #include <QFile>
 #include <QImageReader>
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include <gif_lib.h>
 
 namespace {
 
@@ -68,39 +75,176 @@ std::optional<QByteArray> readRegularFile(const QString& path) {
     return data;
 }
 
-// Qt's GIF reader makes an image of the screen size in the header. Only when a side of the
-// screen is 0 does it take that side from the first frame instead, and then its size() can
-// tell a different story from what read() allocates (a 60000 x 0 screen reads as 1 x 500 and
-// decodes to 60000 x 500): such a screen is refused. A GIF without its trailer byte was cut
-// short; the reader would show the part it got.
-bool gifNotSound(const QByteArray& data) {
-    if (!data.startsWith("GIF8")) {
-        return false;
-    }
-    if (data.size() < 10 || !data.endsWith(';')) {
-        return true;
-    }
-    auto byte = [&data](int i) { return static_cast<qint64>(static_cast<unsigned char>(data[i])); };
-    const qint64 width = byte(6) | byte(7) << 8;
-    const qint64 height = byte(8) | byte(9) << 8;
-    return width == 0 || height == 0 || width * height > kMaxPixels;
+bool withinCap(qint64 width, qint64 height) {
+    return width > 0 && height > 0 && width * height <= kMaxPixels;
 }
 
-}  // namespace
+// giflib reads the file from memory.
+struct GifSource {
+    const QByteArray& data;
+    qsizetype at = 0;
+};
 
-std::optional<QImage> loadPictureFile(const QString& path) {
-    auto data = readRegularFile(path);
-    if (!data || data->isEmpty() || gifNotSound(*data)) {
+int readGifBytes(GifFileType* gif, GifByteType* into, int wanted) {
+    auto* source = static_cast<GifSource*>(gif->UserData);
+    const auto count = std::min<qsizetype>(wanted, source->data.size() - source->at);
+    std::memcpy(into, source->data.constData() + source->at, static_cast<size_t>(count));
+    source->at += count;
+    return static_cast<int>(count);
+}
+
+struct GifCloser {
+    void operator()(GifFileType* gif) const {
+        int error = 0;
+        DGifCloseFile(gif, &error);
+    }
+};
+using GifFile = std::unique_ptr<GifFileType, GifCloser>;
+
+QList<QRgb> coloursOf(const ColorMapObject& map, int transparent) {
+    QList<QRgb> colours;
+    for (int i = 0; i < map.ColorCount; ++i) {
+        const GifColorType& c = map.Colors[i];
+        colours << (i == transparent ? qRgba(0, 0, 0, 0) : qRgb(c.Red, c.Green, c.Blue));
+    }
+    return colours;
+}
+
+// The rows of a frame in the order the file holds them: interlaced frames hold every eighth
+// row first, then the rows between, in four passes.
+std::vector<int> rowOrder(const GifImageDesc& frame) {
+    std::vector<int> rows;
+    if (!frame.Interlace) {
+        for (int row = 0; row < frame.Height; ++row) {
+            rows.push_back(row);
+        }
+        return rows;
+    }
+    for (auto [first, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}}) {
+        for (int row = first; row < frame.Height; row += step) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
+// The first frame, on a screen that is transparent where the frame does not cover it; the
+// parts of the frame that lie off the screen are decoded and left out.
+std::optional<QImage> decodeFirstFrame(GifFileType* gif, int transparent) {
+    if (DGifGetImageDesc(gif) != GIF_OK) {
         return std::nullopt;
     }
+    const GifImageDesc& frame = gif->Image;
+    const ColorMapObject* map = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
+    if (!map || !withinCap(frame.Width, frame.Height)) {
+        return std::nullopt;
+    }
+    const QList<QRgb> colours = coloursOf(*map, transparent);
+    QImage image(gif->SWidth, gif->SHeight, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    std::vector<GifPixelType> line(static_cast<size_t>(frame.Width));
+    for (const int row : rowOrder(frame)) {
+        if (DGifGetLine(gif, line.data(), frame.Width) != GIF_OK) {
+            return std::nullopt;
+        }
+        const int y = frame.Top + row;
+        if (y >= image.height()) {
+            continue;
+        }
+        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < frame.Width && frame.Left + x < image.width(); ++x) {
+            pixels[frame.Left + x] = line[static_cast<size_t>(x)] < colours.size()
+                                         ? colours[line[static_cast<size_t>(x)]]
+                                         : qRgba(0, 0, 0, 0);
+        }
+    }
+    return image;
+}
+
+// A later frame is read through to its end, undecoded: only the first one is shown.
+bool skipFrame(GifFileType* gif) {
+    int codeSize = 0;
+    GifByteType* block = nullptr;
+    if (DGifGetImageDesc(gif) != GIF_OK || DGifGetCode(gif, &codeSize, &block) != GIF_OK) {
+        return false;
+    }
+    while (block) {
+        if (DGifGetCodeNext(gif, &block) != GIF_OK) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// An extension is read through; the one before the first frame may name its transparent
+// colour.
+bool readExtension(GifFileType* gif, bool beforeFirstFrame, int& transparent) {
+    int code = 0;
+    GifByteType* block = nullptr;
+    if (DGifGetExtension(gif, &code, &block) != GIF_OK) {
+        return false;
+    }
+    if (block && code == GRAPHICS_EXT_FUNC_CODE && beforeFirstFrame) {
+        GraphicsControlBlock control{};
+        if (DGifExtensionToGCB(block[0], block + 1, &control) == GIF_OK) {
+            transparent = control.TransparentColor;
+        }
+    }
+    while (block) {
+        if (DGifGetExtensionNext(gif, &block) != GIF_OK) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// giflib reads the file record by record up to its trailer, and says when it is cut short
+// or broken; what follows the trailer is no concern of the picture's.
+std::optional<QImage> decodeGif(const QByteArray& data) {
+    GifSource source{data};
+    int error = 0;
+    GifFile gif(DGifOpen(&source, readGifBytes, &error));
+    if (!gif || !withinCap(gif->SWidth, gif->SHeight)) {
+        return std::nullopt;
+    }
+    std::optional<QImage> image;
+    int transparent = NO_TRANSPARENT_COLOR;
+    for (;;) {
+        GifRecordType record = UNDEFINED_RECORD_TYPE;
+        if (DGifGetRecordType(gif.get(), &record) != GIF_OK) {
+            return std::nullopt;
+        }
+        bool read = true;
+        if (record == TERMINATE_RECORD_TYPE) {
+            return image;
+        } else if (record == IMAGE_DESC_RECORD_TYPE && !image) {
+            image = decodeFirstFrame(gif.get(), transparent);
+            read = image.has_value();
+        } else if (record == IMAGE_DESC_RECORD_TYPE) {
+            read = skipFrame(gif.get());
+        } else if (record == EXTENSION_RECORD_TYPE) {
+            read = readExtension(gif.get(), !image, transparent);
+        }
+        if (!read) {
+            return std::nullopt;
+        }
+    }
+}
+
+bool isGif(const QByteArray& data) {
+    return data.startsWith("GIF87a") || data.startsWith("GIF89a");
+}
+
+// Other formats go to Qt's readers, with the size they announce checked before they decode.
+std::optional<QImage> decodeOther(QByteArray& data) {
     // The limit is the whole program's, and it reads no larger pictures anywhere. It bounds
-    // any reader whose size() and read() disagree, as the GIF reader's can.
+    // any reader whose size() and read() disagree.
     QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
-    QBuffer buffer(&*data);
+    QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     const QSize size = reader.size();
-    if (!size.isValid() || qint64{size.width()} * size.height() > kMaxPixels) {
+    if (!size.isValid() || !withinCap(size.width(), size.height())) {
         return std::nullopt;
     }
     QImage image = reader.read();
@@ -108,4 +252,14 @@ std::optional<QImage> loadPictureFile(const QString& path) {
         return std::nullopt;
     }
     return image;
+}
+
+}  // namespace
+
+std::optional<QImage> loadPictureFile(const QString& path) {
+    auto data = readRegularFile(path);
+    if (!data || data->isEmpty()) {
+        return std::nullopt;
+    }
+    return isGif(*data) ? decodeGif(*data) : decodeOther(*data);
 }

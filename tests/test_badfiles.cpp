@@ -37,11 +37,19 @@ const std::map<QString, QSize>& badFileOutcomes() {
         {"huge-png-named.gif", {}},
         {"huge-bmp-named.gif", {}},
         {"xpm-huge-named.gif", {}},
-        // Frames are cut to the screen, so these decode to the screen's 16 x 16.
-        {"frame-larger-than-screen.gif", {16, 16}},
-        {"frame-outside-screen.gif", {16, 16}},
-        {"later-frame-larger.gif", {16, 16}},
+        // Frames that promise far more pixels than their data holds were cut short.
+        {"frame-larger-than-screen.gif", {}},
+        {"frame-outside-screen.gif", {}},
+        {"later-frame-larger.gif", {}},
+        {"cut-before-trailer.gif", {}},
+        // Whole frames are cut to the screen, so these decode to the screen's 16 x 16.
+        {"whole-frame-overhanging-screen.gif", {16, 16}},
+        {"whole-frame-off-screen.gif", {16, 16}},
+        {"whole-later-frame-larger.gif", {16, 16}},
         {"one-pixel.gif", {1, 1}},
+        // What follows the trailer is not the picture's.
+        {"trailing-newline.gif", {198, 121}},
+        {"padded-after-trailer.gif", {198, 121}},
         // A picture is a picture, whatever its name says.
         {"png-named.gif", {8, 8}},
         {"bmp-named.gif", {8, 8}},
@@ -70,6 +78,7 @@ private slots:
     void committedFiles();
     void theRealPicturesAreRead_data();
     void theRealPicturesAreRead();
+    void aFramePartlyOffTheScreenShowsWhatIsOnIt();
     void thingsThatAreNotRegularFilesAreRefused_data();
     void thingsThatAreNotRegularFilesAreRefused();
     void aFileOverTheSizeCapIsRefusedAndOneAtItIsRead();
@@ -118,10 +127,25 @@ void BadFilesTest::theRealPicturesAreRead_data() {
     QTest::newRow("arrow.gif") << QStringLiteral("arrow.gif") << QSize(18, 18);
 }
 
+// Pixel for pixel as Qt's own reader decodes them, transparency included.
 void BadFilesTest::theRealPicturesAreRead() {
     QFETCH(QString, name);
     QFETCH(QSize, size);
-    QCOMPARE(loadedSize(QDir(kAssets).filePath(name)), size);
+    const QString file = QDir(kAssets).filePath(name);
+    const auto image = loadPictureFile(file);
+    QVERIFY(image);
+    QCOMPARE(image->size(), size);
+    QCOMPARE(image->convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             QImage(file).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+// A frame partly off the screen shows its part on it, transparent elsewhere.
+void BadFilesTest::aFramePartlyOffTheScreenShowsWhatIsOnIt() {
+    const auto image =
+        loadPictureFile(QDir(kBadFiles).filePath("whole-frame-overhanging-screen.gif"));
+    QVERIFY(image);
+    QCOMPARE(image->pixel(3, 3), qRgba(0, 0, 0, 0));
+    QCOMPARE(image->pixel(12, 12), qRgb(0, 0, 0));
 }
 
 void BadFilesTest::thingsThatAreNotRegularFilesAreRefused_data() {

@@ -70,8 +70,9 @@ void addBadKindRows() {
     QTest::addColumn<QString>("kind");
     for (const char* kind :
          {"missing", "folder", "named pipe", "dangling link", "link to /dev/zero", "empty.gif",
-          "text.gif", "truncated.gif", "wrong-magic.gif", "huge-screen.gif",
-          "zero-height-wide-screen.gif", "huge-png-named.gif", "huge-bmp-named.gif"}) {
+          "text.gif", "truncated.gif", "cut-before-trailer.gif", "wrong-magic.gif",
+          "huge-screen.gif", "zero-height-wide-screen.gif", "huge-png-named.gif",
+          "huge-bmp-named.gif"}) {
         QTest::newRow(kind) << QString(kind);
     }
 }

@@ -23,6 +23,32 @@ def gif(screen, frames, version=b"89a"):
     return out + b";"
 
 
+def whole_frame(width, height):
+    """LZW data for a frame of colour 0 at 2-bit code size, with a clear code after every two
+    pixels so that the codes stay 3 bits wide: every pixel is there, and the end code."""
+    codes = []
+    for i in range(width * height):
+        if i % 2 == 0:
+            codes.append(4)
+        codes.append(0)
+    codes.append(5)
+    bits = sum(code << (3 * i) for i, code in enumerate(codes))
+    data = bits.to_bytes((3 * len(codes) + 7) // 8, "little")
+    blocks = b"".join(bytes([len(data[i:i + 255])]) + data[i:i + 255]
+                      for i in range(0, len(data), 255))
+    return bytes([2]) + blocks + b"\0"
+
+
+def whole_gif(screen, frames):
+    """A GIF whose frames, (left, top, width, height), hold every one of their pixels."""
+    out = b"GIF89a" + struct.pack("<HHBBB", *screen, 0x81, 0, 0)
+    out += b"\x00\x00\x00\xff\xff\xff\x00\x00\xff\x00\xff\x00"
+    for left, top, width, height in frames:
+        out += b"," + struct.pack("<HHHHB", left, top, width, height, 0)
+        out += whole_frame(width, height)
+    return out + b";"
+
+
 def png(width, height, rows=None):
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(
@@ -74,3 +100,11 @@ write("huge-png-named.gif", png(30000, 30000, rows=b"\x00"))
 write("huge-bmp-named.gif", bmp(30000, 30000, pixels=False))
 write("xpm-huge-named.gif",
       b'/* XPM */\nstatic char *x[] = {\n"30000 30000 1 1",\n"  c #000000",\n"  "\n};\n')
+# Well formed, whatever follows the trailer; cut short just before it.
+write("trailing-newline.gif", real + b"\n")
+write("padded-after-trailer.gif", real + bytes(4096))
+write("cut-before-trailer.gif", real[:-1])
+# Frames that hold all their pixels, partly or wholly off the screen, or larger than it.
+write("whole-frame-overhanging-screen.gif", whole_gif((16, 16), [(8, 8, 16, 16)]))
+write("whole-frame-off-screen.gif", whole_gif((16, 16), [(100, 100, 4, 4)]))
+write("whole-later-frame-larger.gif", whole_gif((16, 16), [(0, 0, 16, 16), (0, 0, 40, 40)]))
