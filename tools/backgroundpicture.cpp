@@ -8,24 +8,25 @@
 #include <cmath>
 #include <cstdint>
 
+#include "layout.h"
 #include "palette.h"
 #include "smallpictures.h"
 
 namespace {
 
-// Rectangles of the controls that sit on the backdrop (x, y, width, height).
-constexpr QRect staffBox{31, 14, 198, 121};
-constexpr QRect logoArea{280, 0, 132, 91};
-constexpr QRect correctCount{267, 142, 18, 19};
-constexpr QRect wrongCount{336, 142, 18, 19};
-constexpr QRect selectButton{272, 172, 46, 45};
-constexpr QRect sharpsLamp{332, 176, 17, 17};
-constexpr QRect flatsLamp{332, 200, 17, 17};
-constexpr QRect goButton{291, 228, 38, 39};
-constexpr QRect resetButton{332, 228, 38, 38};
-constexpr QRect stopButton{374, 228, 36, 39};
-constexpr QRect answerLabels[] = {
-    {104, 163, 142, 19}, {121, 193, 132, 19}, {136, 223, 122, 19}, {144, 253, 131, 19}};
+// The controls that sit on the backdrop's furniture.
+constexpr QRect staffBox = layout::rectOf("Picture1");
+constexpr QRect logoArea = layout::rectOf("Label3");
+constexpr QRect correctCount = layout::rectOf("aright");
+constexpr QRect wrongCount = layout::rectOf("awrong");
+constexpr QRect selectButton = layout::rectOf("lselect");
+constexpr QRect sharpsLamp = layout::rectOf("Isharps");
+constexpr QRect flatsLamp = layout::rectOf("Iflats");
+constexpr QRect goButton = layout::rectOf("lgo");
+constexpr QRect resetButton = layout::rectOf("lrestart");
+constexpr QRect stopButton = layout::rectOf("lstop");
+constexpr QRect answerLabels[] = {layout::rectOf("choice(1)"), layout::rectOf("choice(2)"),
+                                  layout::rectOf("choice(3)"), layout::rectOf("choice(4)")};
 
 constexpr QRgb black = 0xff000000;
 constexpr QRgb white = 0xffffffff;
