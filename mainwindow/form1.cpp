@@ -13,6 +13,7 @@
 #include "about.h"
 #include "clicklabel.h"
 #include "fonts.h"
+#include "layout.h"
 #include "picturefile.h"
 
 namespace {
@@ -22,11 +23,21 @@ constexpr int kClientHeight = 286;
 const char* const kAutoSize = "autoSize";
 const char* const kRoom = "room";
 
+// Names the control and puts it where the layout table has it, in its own font if it has one.
+template <typename Widget>
+Widget* placed(Widget* widget, std::string_view name) {
+    const layout::Control& control = layout::control(name);
+    widget->setObjectName(QString::fromUtf8(name));
+    widget->setGeometry(control.rect);
+    if (control.font.arialBoldPixels > 0) {
+        widget->setFont(fonts::arialBold(control.font.arialBoldPixels));
+    }
+    return widget;
+}
+
 template <typename Label = QLabel>
-Label* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QString& text = {}) {
-    auto* label = new Label(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
+Label* makeLabel(QWidget* parent, std::string_view name, const QString& text = {}) {
+    auto* label = placed(new Label(parent), name);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     QPalette palette = label->palette();
@@ -35,19 +46,15 @@ Label* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QSt
     return label;
 }
 
-QLabel* makeImage(QWidget* parent, const QString& name, QRect geometry) {
-    auto* image = new QLabel(parent);
-    image->setObjectName(name);
-    image->setGeometry(geometry);
+QLabel* makeImage(QWidget* parent, std::string_view name) {
+    auto* image = placed(new QLabel(parent), name);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return image;
 }
 
-QScrollBar* makeScrollBar(QWidget* parent, const QString& name, QRect geometry, int minimum,
-                          int maximum, int value) {
-    auto* bar = new QScrollBar(Qt::Vertical, parent);
-    bar->setObjectName(name);
-    bar->setGeometry(geometry);
+QScrollBar* makeScrollBar(QWidget* parent, std::string_view name, int minimum, int maximum,
+                          int value) {
+    auto* bar = placed(new QScrollBar(Qt::Vertical, parent), name);
     bar->setRange(minimum, maximum);
     bar->setValue(value);
     bar->setSingleStep(1);
@@ -146,10 +153,10 @@ Form1::Form1(RandomSource& random, QWidget* parent)
 }
 
 void Form1::createControls() {
-    questscroll = makeScrollBar(this, "questscroll", {382, 100, 12, 26}, 1, 25, 10);
-    IntScroll = makeScrollBar(this, "IntScroll", {326, 100, 12, 26}, 0, 10, 5);
+    questscroll = makeScrollBar(this, "questscroll", 1, 25, 10);
+    IntScroll = makeScrollBar(this, "IntScroll", 0, 10, 5);
 
-    Picture1 = makeImage(this, "Picture1", {31, 14, 198, 121});
+    Picture1 = makeImage(this, "Picture1");
     Picture1->setPixmap(blankStaff_);
     Picture1->setAutoFillBackground(true);
     QPalette white = Picture1->palette();
@@ -157,40 +164,34 @@ void Form1::createControls() {
     Picture1->setPalette(white);
     Picture1->setFocusPolicy(Qt::StrongFocus);
 
-    Label3 = makeLabel<ClickLabel>(this, "Label3", {280, 0, 132, 91}, "? ");
+    Label3 = makeLabel<ClickLabel>(this, "Label3", "? ");
     Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label3->setFont(fonts::arialBold(13));
     Label3->setToolTip("About ");
 
-    ainput[2] = makeImage(this, "ainput(2)", {86, 193, 18, 18});
-    Label2 = makeLabel(this, "Label2", {338, 122, 45, 13}, "questions");
-    Label1 = makeLabel(this, "Label1", {289, 122, 29, 13}, "speed");
-    awrong = makeLabel(this, "awrong", {336, 142, 18, 19}, "00");
-    aright = makeLabel(this, "aright", {267, 142, 18, 19}, "00");
-    lleft = makeLabel(this, "lleft", {16, 232, 57, 41}, "0");
+    ainput[2] = makeImage(this, "ainput(2)");
+    Label2 = makeLabel(this, "Label2", "questions");
+    Label1 = makeLabel(this, "Label1", "speed");
+    awrong = makeLabel(this, "awrong", "00");
+    aright = makeLabel(this, "aright", "00");
+    lleft = makeLabel(this, "lleft", "0");
     for (QLabel* counter : {awrong, aright}) {
         counter->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        counter->setFont(fonts::arialBold(16));
     }
     lleft->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lleft->setFont(fonts::arialBold(37));
 
-    lrestart = makeLabel<ClickLabel>(this, "lrestart", {332, 228, 38, 38});
-    lselect = makeLabel<ClickLabel>(this, "lselect", {272, 172, 46, 45});
-    Iflats = makeImage(this, "Iflats", {332, 200, 17, 17});
-    Isharps = makeImage(this, "Isharps", {332, 176, 17, 17});
+    lrestart = makeLabel<ClickLabel>(this, "lrestart");
+    lselect = makeLabel<ClickLabel>(this, "lselect");
+    Iflats = makeImage(this, "Iflats");
+    Isharps = makeImage(this, "Isharps");
     Iflats->setPixmap(lamp_);
     Isharps->setPixmap(lamp_);
-    lstop = makeLabel<ClickLabel>(this, "lstop", {374, 228, 36, 39});
-    lgo = makeLabel<ClickLabel>(this, "lgo", {291, 228, 38, 39});
+    lstop = makeLabel<ClickLabel>(this, "lstop");
+    lgo = makeLabel<ClickLabel>(this, "lgo");
 
-    qNumber = makeLabel(this, "qNumber", {350, 102, 26, 23}, "16");
+    qNumber = makeLabel(this, "qNumber", "16");
     qNumber->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    timeInt = makeLabel(this, "timeInt", {307, 102, 12, 24}, "5");
+    timeInt = makeLabel(this, "timeInt", "5");
     timeInt->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    for (QLabel* setting : {qNumber, timeInt}) {
-        setting->setFont(fonts::arialBold(21));
-    }
     for (QLabel* label : {Label2, Label1, awrong, aright, lleft, timeInt}) {
         sizeToText(label);
     }
@@ -202,19 +203,13 @@ void Form1::createControls() {
         fitToRoom(label);
     }
 
-    ainput[4] = makeImage(this, "ainput(4)", {108, 253, 18, 18});
-    ainput[3] = makeImage(this, "ainput(3)", {100, 223, 18, 18});
-    ainput[1] = makeImage(this, "ainput(1)", {67, 163, 18, 18});
-    const std::array<QRect, 5> answerBars = {QRect{},
-                                             {104, 163, 142, 19},
-                                             {121, 193, 132, 19},
-                                             {136, 223, 122, 19},
-                                             {144, 253, 131, 19}};
+    ainput[4] = makeImage(this, "ainput(4)");
+    ainput[3] = makeImage(this, "ainput(3)");
+    ainput[1] = makeImage(this, "ainput(1)");
     for (int pos = 4; pos >= 1; --pos) {
-        auto* label = makeLabel<ClickLabel>(this, QString("choice(%1)").arg(pos),
-                                            answerBars[static_cast<size_t>(pos)]);
+        const std::string name = "choice(" + std::to_string(pos) + ")";
+        auto* label = makeLabel<ClickLabel>(this, name);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(fonts::arialBold(16));
         choice[static_cast<size_t>(pos)] = label;
         setChoiceColour(pos, kWhite);
     }
