@@ -21,8 +21,8 @@
 #include "firstframe.h"
 #include "fonts.h"
 #include "keytable.h"
-#include "procstat.h"
 #include "precisetimer.h"
+#include "procstat.h"
 #include "quizform.h"
 #include "simclock.h"
 #include "stats.h"
@@ -57,19 +57,12 @@ void fastSettings(Form1& form) {
 
 void runMemory(QuizForm& form, RandomSource& random) {
     SimClock clock;
-    SimClock::SimTimer& timer1 = clock.addTimer("Timer1");
-    SimClock::SimTimer& timer2 = clock.addTimer("Timer2");
-    Drill drill(form, timer1, timer2, random);
+    Drill drill(form, clock, random);
     drill.Form_Load();
-    form.pauseTimer = &timer2;
     Answerer answerer(drill, 4);
-    timer1.onTick = [&] {
-        drill.Timer1_Timer();
+    clock.aroundTick = [&](SimClock::SimTimer& timer) {
+        timer.onTick();
         answerer.answerNewQuestion();
-        paint();
-    };
-    timer2.onTick = [&] {
-        drill.Timer2_Timer();
         paint();
     };
     auto runQuizzes = [&](int questions, const std::function<void()>& afterQuestion) {
@@ -161,6 +154,8 @@ public:
         timer_.setInterval(milliseconds);
     }
     bool isEnabled() const override { return timer_.isEnabled(); }
+    void hold() override { timer_.hold(); }
+    void release() override { timer_.release(); }
 
     std::map<int, Samples> lateness;  // by interval
 
@@ -176,19 +171,46 @@ private:
     int interval_ = 0;
 };
 
+// Makes the drill's timers measured ones, and lets the run look in before and after each tick.
+class MeasuredTimers : public TimerFactory {
+public:
+    std::unique_ptr<Timer> makeTimer(const std::string& name,
+                                     std::function<void()> onTick) override {
+        auto timer = std::make_unique<MeasuredTimer>([this, name, tick = std::move(onTick)] {
+            beforeTick(name);
+            tick();
+            afterTick(name);
+        });
+        made[name] = timer.get();
+        return timer;
+    }
+
+    std::map<std::string, MeasuredTimer*> made;
+    std::function<void(const std::string&)> beforeTick = [](const std::string&) {};
+    std::function<void(const std::string&)> afterTick = [](const std::string&) {};
+};
+
 class TimerRun {
 public:
     TimerRun(QuizForm& form, RandomSource& random)
         : form_(form),
-          timer1_([this] { questionTick(); }),
-          timer2_([this] {
-              pauseEndNs_ = procstat::nowNs();
-              drill_.Timer2_Timer();
-          }),
-          drill_(form, timer1_, timer2_, random),
+          drill_(form, timers_, random),
+          timer1_(*timers_.made.at("Timer1")),
+          timer2_(*timers_.made.at("Timer2")),
           answerer_(drill_, 4) {
+        timers_.beforeTick = [this](const std::string& name) {
+            if (name == "Timer1") {
+                noteRepaint();
+            } else {
+                pauseEndNs_ = procstat::nowNs();
+            }
+        };
+        timers_.afterTick = [this](const std::string& name) {
+            if (name == "Timer1") {
+                afterQuestionTick();
+            }
+        };
         drill_.Form_Load();
-        form.pauseTimer = &timer2_;
     }
 
     void start() {
@@ -201,13 +223,15 @@ private:
     static constexpr int kShortTicks = 20;
     static constexpr int kLongTicks = 4;
 
-    void questionTick() {
-        // The window repaints the whitened answers while the 1 ms re-arm runs down.
+    // The window repaints the whitened answers while the 1 ms re-arm runs down.
+    void noteRepaint() {
         const size_t rearms = timer1_.lateness[1].size();
         if (rearms > repaints_.size() && form_.repaintStart > pauseEndNs_) {
             repaints_.push_back(form_.repaintEnd - form_.repaintStart);
         }
-        drill_.Timer1_Timer();
+    }
+
+    void afterQuestionTick() {
         answerer_.answerNewQuestion();
         if (timer1_.lateness[500].size() == kShortTicks && timer1_.lateness[5500].empty()) {
             drill_.lstop_Click();
@@ -229,9 +253,10 @@ private:
     }
 
     QuizForm& form_;
-    MeasuredTimer timer1_;
-    MeasuredTimer timer2_;
+    MeasuredTimers timers_;
     Drill drill_;
+    MeasuredTimer& timer1_;
+    MeasuredTimer& timer2_;
     Answerer answerer_;
     std::int64_t pauseEndNs_ = 0;
     Samples repaints_;

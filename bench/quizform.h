@@ -7,15 +7,12 @@
 #include "form1.h"
 #include "procstat.h"
 
-// The real main window driven by a Drill of the benchmark's own, on timers it chooses. The
-// window's own drill stays idle, so a wrong answer must start the benchmark's pause timer.
+// The real main window driven by a Drill of the benchmark's own, on timers it chooses; the
+// window's own drill stays idle.
 class QuizForm : public Form1 {
 public:
     explicit QuizForm(RandomSource& random) : Form1(random) {}
 
-    void enablePauseTimer() override { pauseTimer->enable(); }
-
-    Timer* pauseTimer = nullptr;
     // When the last repaint began and ended.
     std::int64_t repaintStart = 0;
     std::int64_t repaintEnd = 0;

@@ -2,6 +2,8 @@
 
 #include "counter.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kPauseMilliseconds = 2000;
@@ -9,17 +11,62 @@ constexpr int kResumeAtOnce = 1;
 
 }  // namespace
 
-Drill::Drill(DrillView& view, Timer& timer1, Timer& timer2, RandomSource& random)
-    : view_(view), timer1_(timer1), timer2_(timer2), engine_(state_, view, random) {}
+Drill::Drill(DrillView& view, TimerFactory& timers, RandomSource& random)
+    : view_(view),
+      engine_(state_, view, random),
+      questionClock_(
+          timers.makeTimer("Timer1", [this] { tick(&Drill::Timer1_Timer, *questionClock_); })),
+      pause_(timers.makeTimer("Timer2", [this] { tick(&Drill::Timer2_Timer, *pause_); })) {}
+
+// Marks a command or tick as running; when the outermost one ends, the timers held meanwhile
+// go on.
+class Drill::Busy {
+public:
+    explicit Busy(Drill& drill) : drill_(drill), outermost_(!std::exchange(drill.busy_, true)) {}
+    ~Busy() {
+        if (outermost_) {
+            drill_.busy_ = false;
+            for (Timer* timer : std::exchange(drill_.held_, {})) {
+                timer->release();
+            }
+        }
+    }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    Drill& drill_;
+    bool outermost_;
+};
+
+void Drill::tick(void (Drill::*handler)(), Timer& timer) {
+    if (busy_) {
+        timer.hold();
+        held_.push_back(&timer);
+        return;
+    }
+    (this->*handler)();
+}
+
+DrillPhase Drill::phase() const {
+    if (!state_.running) {
+        return state_.freshStart ? DrillPhase::Ready : DrillPhase::Stopped;
+    }
+    if (pause_->isEnabled() && !questionClock_->isEnabled()) {
+        return DrillPhase::FeedbackPause;
+    }
+    return state_.skipCheck ? DrillPhase::PauseEnd : DrillPhase::QuestionTime;
+}
 
 void Drill::Form_Load() {
+    const Busy busy(*this);
     state_.running = false;
     state_.kindStep = 3;
     state_.keyKind = keytable::KeyKind::Both;
-    timer1_.disable();
-    timer1_.setInterval(kResumeAtOnce);
-    timer2_.disable();
-    timer2_.setInterval(kPauseMilliseconds);
+    questionClock_->disable();
+    questionClock_->setInterval(kResumeAtOnce);
+    pause_->disable();
+    pause_->setInterval(kPauseMilliseconds);
     state_.freshStart = true;
     state_.advance = true;
 }
@@ -54,6 +101,7 @@ void Drill::resetCounters() {
 }
 
 void Drill::choice_Click(int index) {
+    const Busy busy(*this);
     clearArrows();
     if (!view_.loadArrow(index)) {
         view_.reportMissingFile("arrow.gif");
@@ -61,18 +109,21 @@ void Drill::choice_Click(int index) {
 }
 
 void Drill::IntScroll_Change(int value) {
+    const Busy busy(*this);
     if (!state_.running) {
         view_.setCaption(Caption::Seconds, counter::textOf(10 - value));
     }
 }
 
 void Drill::questscroll_Change(int value) {
+    const Busy busy(*this);
     if (!state_.running) {
         view_.setCaption(Caption::Questions, counter::textOf(26 - value));
     }
 }
 
 void Drill::lselect_Click() {
+    const Busy busy(*this);
     if (state_.running) {
         return;
     }
@@ -87,6 +138,7 @@ void Drill::lselect_Click() {
 }
 
 void Drill::lgo_Click() {
+    const Busy busy(*this);
     if (state_.running) {
         return;
     }
@@ -101,34 +153,51 @@ void Drill::lgo_Click() {
         state_.freshStart = false;
     }
     // After a pause cut short by Stop, the graded question moves on at once.
-    timer1_.setInterval(state_.skipCheck ? kResumeAtOnce : questionTime());
-    timer1_.enable();
+    questionClock_->setInterval(state_.skipCheck ? kResumeAtOnce : questionTime());
+    questionClock_->enable();
+    view_.commandActed(QuizCommand::Go);
 }
 
 void Drill::lstop_Click() {
-    if (timer2_.isEnabled()) {
+    const Busy busy(*this);
+    const bool halts = state_.running;
+    if (phase() == DrillPhase::FeedbackPause) {
         finishPause();
     }
-    timer1_.disable();
-    timer2_.disable();
+    questionClock_->disable();
+    pause_->disable();
     state_.running = false;
     view_.setScrollBarsEnabled(true);
+    if (halts) {
+        view_.commandActed(QuizCommand::Stop);
+    }
 }
 
 void Drill::lrestart_Click() {
+    const Busy busy(*this);
     const bool graded = questionAlreadyGraded();
     state_.freshStart = true;
     resetCounters();
-    if (state_.running && graded) {
+    if (graded) {
         replaceGradedQuestion();
     }
+    view_.commandActed(QuizCommand::Restart);
 }
 
-// During the pause, and at its end until the clock has moved on, the question on show has
-// already been counted; so has the last question once it is counted off.
+// In a running quiz, the question on show has already been counted during the pause and at
+// its end until the clock has moved on; so has the last question once it is counted off.
 bool Drill::questionAlreadyGraded() const {
-    return timer2_.isEnabled() || state_.skipCheck ||
-           counter::valueOf(view_.caption(Caption::QuestionsLeft)) <= 0;
+    switch (phase()) {
+        case DrillPhase::FeedbackPause:
+        case DrillPhase::PauseEnd:
+            return true;
+        case DrillPhase::QuestionTime:
+            return counter::valueOf(view_.caption(Caption::QuestionsLeft)) <= 0;
+        case DrillPhase::Ready:
+        case DrillPhase::Stopped:
+            break;
+    }
+    return false;
 }
 
 // The pause's work without re-arming the clock: the graded question is never graded again.
@@ -141,29 +210,30 @@ void Drill::finishPause() {
 // A restarted quiz asks exactly the number of questions it shows, so the graded question on
 // show makes way for a fresh one with a full interval.
 void Drill::replaceGradedQuestion() {
-    timer2_.disable();
+    pause_->disable();
     whitenAnswers();
     state_.skipCheck = false;
     state_.advance = true;
     showNextQuestion();
-    timer1_.setInterval(questionTime());
-    timer1_.enable();
+    questionClock_->setInterval(questionTime());
+    questionClock_->enable();
 }
 
 void Drill::Timer1_Timer() {
-    timer2_.disable();
+    const Busy busy(*this);
+    pause_->disable();
     if (counter::valueOf(view_.caption(Caption::QuestionsLeft)) <= 0) {
         state_.freshStart = true;
         lstop_Click();
         view_.quizEnded();
         return;
     }
-    if (!state_.skipCheck) {
-        engine_.CheckAnswer();
+    if (!state_.skipCheck && !engine_.CheckAnswer()) {
+        pause_->enable();
     }
     state_.skipCheck = false;
     if (!state_.advance) {
-        timer1_.disable();
+        questionClock_->disable();
         return;
     }
     const auto left = counter::stepped(view_.caption(Caption::QuestionsLeft), -1);
@@ -172,11 +242,12 @@ void Drill::Timer1_Timer() {
     if (counter::valueOf(left) > 0) {
         showNextQuestion();
     }
-    timer1_.setInterval(questionTime());
+    questionClock_->setInterval(questionTime());
 }
 
 void Drill::Timer2_Timer() {
+    const Busy busy(*this);
     finishPause();
-    timer1_.setInterval(kResumeAtOnce);
-    timer1_.enable();
+    questionClock_->setInterval(kResumeAtOnce);
+    questionClock_->enable();
 }

@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScopedValueRollback>
 #include <QScrollBar>
 
 #include "about.h"
@@ -129,9 +128,7 @@ QColor toQColor(Rgb colour) {
 Form1::Form1(RandomSource& random, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      Timer1([this] { guardedTick(&Drill::Timer1_Timer); }),
-      Timer2([this] { guardedTick(&Drill::Timer2_Timer); }),
-      drill_(*this, Timer1, Timer2, random) {
+      drill_(*this, timers_, random) {
     Q_INIT_RESOURCE(mainwindow);  // the pictures live in a static library
     setObjectName("Form1");
     background_ = ownPicture("background.gif");
@@ -238,14 +235,6 @@ void Form1::connectControls() {
     connect(Label3, &ClickLabel::clicked, this, [this] { Label3_Click(); });
 }
 
-// Qt fires the other timer while a message box of a tick or a click is open; such a tick is
-// dropped, so ticks never nest.
-void Form1::guardedTick(void (Drill::*handler)()) {
-    if (!messageBoxOpen_) {
-        (drill_.*handler)();
-    }
-}
-
 void Form1::Label3_Click() {
     Form3::open();
 }
@@ -270,17 +259,10 @@ bool Form1::loadKeyPicture(const std::string& file) {
     return image.has_value();
 }
 
-// While the box is open both timers hold still: a tick that falls due is dropped, and the
-// program does not wake for it, however short the interval.
 void Form1::reportMissingFile(const std::string& file) {
-    QScopedValueRollback<bool> guard(messageBoxOpen_, true);
-    Timer1.hold();
-    Timer2.hold();
     QMessageBox box(QMessageBox::Critical, QString::fromStdString(file),
                     "A File That Is Needed Was Not Found!", QMessageBox::Ok, this);
     box.exec();
-    Timer1.release();
-    Timer2.release();
 }
 
 // A closed window ends its drill; the About window may keep the program running.
@@ -349,10 +331,6 @@ void Form1::setCaption(Caption which, const std::string& text) {
         label->adjustSize();
     }
     describeCaption(which);
-}
-
-void Form1::enablePauseTimer() {
-    Timer2.enable();
 }
 
 void Form1::setScrollBarsEnabled(bool enabled) {

@@ -32,7 +32,6 @@ public:
     void clearArrow(int pos) override;
     std::string caption(Caption which) const override;
     void setCaption(Caption which, const std::string& text) override;
-    void enablePauseTimer() override;
     void setScrollBarsEnabled(bool enabled) override;
     void showIndicators(bool sharps, bool flats) override;
     bool loadArrow(int pos) override;
@@ -51,16 +50,13 @@ private:
     void describeCaption(Caption which);
     void describePicture(int key);
     void Label3_Click();
-    void guardedTick(void (Drill::*handler)());
     QLabel* captionLabel(Caption which) const;
 
     QPixmap background_;
     QPixmap blankStaff_;
     QPixmap lamp_;
-    bool messageBoxOpen_ = false;
 
-    PreciseTimer Timer1;
-    PreciseTimer Timer2;
+    PreciseTimer::Factory timers_;
     Drill drill_;
 
     QScrollBar* questscroll = nullptr;

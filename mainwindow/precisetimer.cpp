@@ -28,7 +28,7 @@ int PreciseTimer::makeKernelTimer() {
 PreciseTimer::PreciseTimer(std::function<void()> onTick, int kernelTimer)
     : onTick_(std::move(onTick)), fd_(kernelTimer) {
     fallback_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&fallback_, &QTimer::timeout, [this] { tick(); });
+    QObject::connect(&fallback_, &QTimer::timeout, [this] { onTick_(); });
     if (fd_ < 0) {
         fallBack(std::strerror(errno));
         return;
@@ -74,7 +74,7 @@ void PreciseTimer::armKernelTimer() {
     notifier_->setEnabled(mayTick());
 }
 
-// Held or inside its own tick, the QTimer stands still; it starts afresh when free again.
+// Held, the QTimer stands still; it starts afresh when released.
 void PreciseTimer::armFallback() {
     fallback_.stop();
     fallback_.setInterval(qMax(interval_, 0));
@@ -137,21 +137,7 @@ void PreciseTimer::dropExpirations() {
 
 void PreciseTimer::expired() {
     std::uint64_t expirations = 0;
-    if (::read(fd_, &expirations, sizeof expirations) <= 0 || !enabled_) {
-        return;
-    }
-    tick();
-}
-
-// While its own handler runs (a message box may be open) the timer does not tick again.
-void PreciseTimer::tick() {
-    ticking_ = true;
-    if (notifier_) {
-        notifier_->setEnabled(false);
-    }
-    onTick_();
-    ticking_ = false;
-    if (notifier_) {
-        notifier_->setEnabled(mayTick());
+    if (::read(fd_, &expirations, sizeof expirations) > 0 && enabled_) {
+        onTick_();
     }
 }

@@ -11,8 +11,8 @@
 // precise one, comes late by a thousandth of its interval (the kernel's slack for poll
 // timeouts) plus up to a millisecond (the event loop's rounding): 6 ms on a 5.5 s question.
 // This one comes within a fraction of a millisecond, never early, with one wake-up a tick.
-// Where the kernel timer cannot be made or set, it says so once and goes on as a precise
-// QTimer, so the clock never stops without a word.
+// Where the kernel timer cannot be made or set, it says so and goes on as a precise QTimer,
+// so the clock never stops without a word.
 class PreciseTimer : public Timer {
 public:
     // kernelTimer is a timerfd of this timer's own, or -1 where none could be made.
@@ -28,12 +28,19 @@ public:
     void setInterval(int milliseconds) override;
     bool isEnabled() const override;
 
-    // While held (a message box is open) the timer keeps its interval but delivers nothing
-    // and wakes nobody; a tick that falls due meanwhile is dropped.
-    void hold();
-    void release();
+    void hold() override;
+    void release() override;
 
     bool onKernelTimer() const { return fd_ >= 0; }
+
+    // The factory the main window gives its drill.
+    class Factory : public TimerFactory {
+    public:
+        std::unique_ptr<Timer> makeTimer(const std::string& /*name*/,
+                                         std::function<void()> onTick) override {
+            return std::make_unique<PreciseTimer>(std::move(onTick));
+        }
+    };
 
 private:
     void arm();
@@ -42,8 +49,7 @@ private:
     void fallBack(const char* why);
     void dropExpirations();
     void expired();
-    void tick();
-    bool mayTick() const { return enabled_ && !ticking_ && !held_; }
+    bool mayTick() const { return enabled_ && !held_; }
 
     std::function<void()> onTick_;
     int fd_;
@@ -51,6 +57,5 @@ private:
     QTimer fallback_;
     int interval_ = 0;
     bool enabled_ = false;
-    bool ticking_ = false;
     bool held_ = false;
 };

@@ -66,18 +66,18 @@ void QuizEngine::countOne(Caption counter) {
     view_.setCaption(counter, counter::stepped(view_.caption(counter), 1));
 }
 
-void QuizEngine::CheckAnswer() {
+bool QuizEngine::CheckAnswer() {
     if (view_.arrowShown(state_.rightPos)) {
         countOne(Caption::Right);
         for (int pos = 1; pos <= 4; ++pos) {
             view_.clearArrow(pos);
         }
-        return;
+        return true;
     }
     view_.setChoiceColour(state_.rightPos, kRed);
     countOne(Caption::Wrong);
     state_.advance = false;
-    view_.enablePauseTimer();
+    return false;
 }
 
 void QuizEngine::prepareQuestion() {

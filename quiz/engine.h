@@ -15,8 +15,9 @@ public:
     void PickDistractors();
     // Puts the four names at random positions.
     void PlaceAnswers();
-    // Grades the question on show by where the arrow is.
-    void CheckAnswer();
+    // Grades the question on show by where the arrow is; true when it was right. A wrong answer
+    // shows the correct one in red and clears advance: the caller starts the pause.
+    bool CheckAnswer();
 
     // The three preparation steps, always together and in this order.
     void prepareQuestion();

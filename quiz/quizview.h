@@ -30,6 +30,4 @@ public:
 
     virtual std::string caption(Caption which) const = 0;
     virtual void setCaption(Caption which, const std::string& text) = 0;
-
-    virtual void enablePauseTimer() = 0;
 };

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "drillview.h"
-#include "timer.h"
 
 // The main window's operations on plain values, with a record of what the drill asked.
 class FakeWindow : public DrillView {
@@ -26,7 +26,13 @@ public:
         picture = found ? file : "blank staff";
         return found;
     }
-    void reportMissingFile(const std::string& file) override { reports.push_back(file); }
+    // A message box: the user reads it while the event loop runs on (whileBoxOpen).
+    void reportMissingFile(const std::string& file) override {
+        reports.push_back(file);
+        if (whileBoxOpen) {
+            whileBoxOpen();
+        }
+    }
     void setChoiceText(int pos, const std::string& text) override {
         choices.at(index(pos)) = text;
         ++choiceWrites;
@@ -38,12 +44,6 @@ public:
     void clearArrow(int pos) override { arrows.at(index(pos)) = false; }
     std::string caption(Caption which) const override { return captions.at(which); }
     void setCaption(Caption which, const std::string& text) override { captions[which] = text; }
-    void enablePauseTimer() override {
-        ++pausesStarted;
-        if (pauseTimer != nullptr) {
-            pauseTimer->enable();
-        }
-    }
     void setScrollBarsEnabled(bool enabled) override { scrollBarsEnabled = enabled; }
     void showIndicators(bool sharps, bool flats) override {
         sharpsLit = sharps;
@@ -74,8 +74,7 @@ public:
     std::set<std::string> missing;
     std::vector<std::string> reports;
     std::string picture = "blank staff";
-    Timer* pauseTimer = nullptr;
-    int pausesStarted = 0;
+    std::function<void()> whileBoxOpen;
     int choiceWrites = 0;
     bool scrollBarsEnabled = true;
     bool sharpsLit = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -9,12 +10,18 @@
 #include "timer.h"
 
 // Simulated time for the drill's timers: a whole quiz runs tick by tick in microseconds.
-// Ticks are handled one at a time, each to its end, in order of their due time.
-class SimClock {
+// Ticks are handled in order of their due time. A tick's handler may run the clock on
+// itself, as the event loop of a message box does; ticks that fall due then are delivered
+// as the real timers deliver them, and held timers drop theirs.
+class SimClock : public TimerFactory {
 public:
     class SimTimer : public Timer {
     public:
-        SimTimer(SimClock& clock, std::string name) : clock_(clock), name_(std::move(name)) {}
+        SimTimer(SimClock& clock, std::string name, std::function<void()> handler)
+            : onTick(std::move(handler)), clock_(clock), name_(std::move(name)) {}
+        ~SimTimer() override { std::erase(clock_.timers_, this); }
+        SimTimer(const SimTimer&) = delete;
+        SimTimer& operator=(const SimTimer&) = delete;
 
         void enable() override {
             if (!enabled_) {
@@ -30,6 +37,9 @@ public:
             }
         }
         bool isEnabled() const override { return enabled_; }
+        void hold() override { held_ = true; }
+        void release() override { held_ = false; }
+        bool isHeld() const { return held_; }
         int interval() const { return interval_; }
         std::int64_t due() const { return due_; }
         const std::string& name() const { return name_; }
@@ -41,6 +51,7 @@ public:
         SimClock& clock_;
         std::string name_;
         bool enabled_ = false;
+        bool held_ = false;
         int interval_ = 0;
         std::int64_t due_ = 0;
     };
@@ -50,9 +61,16 @@ public:
         std::string timer;
     };
 
-    SimTimer& addTimer(const std::string& name) {
-        timers_.push_back(std::make_unique<SimTimer>(*this, name));
-        return *timers_.back();
+    std::unique_ptr<Timer> makeTimer(const std::string& name,
+                                     std::function<void()> onTick) override {
+        auto timer = std::make_unique<SimTimer>(*this, name, std::move(onTick));
+        timers_.push_back(timer.get());
+        return timer;
+    }
+
+    SimTimer& timer(const std::string& name) {
+        return **std::find_if(timers_.begin(), timers_.end(),
+                              [&name](const SimTimer* t) { return t->name_ == name; });
     }
 
     std::int64_t now() const { return now_; }
@@ -62,28 +80,37 @@ public:
         while (SimTimer* timer = nextDue(time)) {
             now_ = timer->due_;
             timer->due_ = now_ + timer->interval_;
+            if (timer->held_) {
+                ++dropped;
+                continue;
+            }
             ticks.push_back({now_, timer->name_});
-            if (timer->onTick) {
+            if (aroundTick) {
+                aroundTick(*timer);
+            } else {
                 timer->onTick();
             }
         }
-        now_ = time;
+        now_ = std::max(now_, time);
     }
     void runFor(std::int64_t milliseconds) { runUntil(now_ + milliseconds); }
 
+    // Wraps every tick when set: a test's observer calls timer.onTick() itself.
+    std::function<void(SimTimer& timer)> aroundTick;
     std::vector<Tick> ticks;
+    int dropped = 0;  // ticks that fell due on a held timer
 
 private:
     SimTimer* nextDue(std::int64_t limit) {
         SimTimer* next = nullptr;
-        for (auto& timer : timers_) {
+        for (SimTimer* timer : timers_) {
             if (timer->enabled_ && timer->due_ <= limit && (!next || timer->due_ < next->due_)) {
-                next = timer.get();
+                next = timer;
             }
         }
         return next;
     }
 
     std::int64_t now_ = 0;
-    std::vector<std::unique_ptr<SimTimer>> timers_;
+    std::vector<SimTimer*> timers_;  // owned by whoever asked for them
 };

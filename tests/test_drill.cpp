@@ -14,24 +14,22 @@ struct Rig {
     SimClock clock;
     FakeWindow window;
     ScriptedRandom random;
-    SimClock::SimTimer& timer1 = clock.addTimer("Timer1");
-    SimClock::SimTimer& timer2 = clock.addTimer("Timer2");
-    Drill drill{window, timer1, timer2, random};
+    Drill drill{window, clock, random};
+    SimClock::SimTimer& timer1 = clock.timer("Timer1");
+    SimClock::SimTimer& timer2 = clock.timer("Timer2");
     std::set<int> gradedQuestions;
     bool gradedTwice = false;
 
     Rig() {
-        window.pauseTimer = &timer2;
-        timer1.onTick = [this] { checkedTick(); };
-        timer2.onTick = [this] { drill.Timer2_Timer(); };
+        clock.aroundTick = [this](SimClock::SimTimer& timer) { checkedTick(timer); };
         drill.Form_Load();
     }
 
-    // Runs a clock tick and notes which question it graded, if any.
-    void checkedTick() {
+    // Runs a tick and notes which question it graded, if any.
+    void checkedTick(SimClock::SimTimer& timer) {
         const int question = window.questionsShown();
         const double before = number(Caption::Right) + number(Caption::Wrong);
-        drill.Timer1_Timer();
+        timer.onTick();
         if (number(Caption::Right) + number(Caption::Wrong) > before) {
             gradedTwice |= !gradedQuestions.insert(question).second;
         }
@@ -88,6 +86,10 @@ private slots:
     void aMissingKeyPictureStillAsksThatKeyByName();
     void theLastQuestionCountedOffIsNotFollowedByAnother();
     void aMissingArrowIsReportedAndLeavesNoAnswer();
+    void aTickDueWhileABoxIsOpenIsDroppedAndItsTimerHeld();
+    void theClocksOwnTickIsNotRepeatedAfterItsBox();
+    void aOneMillisecondTickUnderABoxWakesOnce();
+    void thePhaseFollowsTheQuiz();
 };
 
 void DrillTest::startsReadyWithBothTimersStopped() {
@@ -515,6 +517,87 @@ void DrillTest::aMissingArrowIsReportedAndLeavesNoAnswer() {
     QVERIFY(rig.timer1.isEnabled());
     rig.clock.runFor(5500);
     COUNTERS(rig, "16", "0", "1");
+}
+
+// A click whose box stays open for 1.3 s while the clock ticks every half second.
+void DrillTest::aTickDueWhileABoxIsOpenIsDroppedAndItsTimerHeld() {
+    Rig rig;
+    rig.setSeconds(0);
+    rig.drill.lgo_Click();
+    rig.clock.runFor(100);
+    rig.window.missing.insert("arrow.gif");
+    bool heldWhileOpen = false;
+    rig.window.whileBoxOpen = [&] {
+        rig.clock.runFor(1300);
+        heldWhileOpen = rig.timer1.isHeld();
+        COUNTERS(rig, "16", "0", "0");
+    };
+    rig.drill.choice_Click(1);
+    QVERIFY(heldWhileOpen);
+    QVERIFY(!rig.timer1.isHeld());
+    QCOMPARE(rig.clock.dropped, 1);  // the tick due at 1000 ms
+    rig.clock.runUntil(1499);
+    COUNTERS(rig, "16", "0", "0");
+    rig.clock.runUntil(1500);  // on the clock's beat, the first tick after the box
+    COUNTERS(rig, "16", "0", "1");
+}
+
+// A question prepared by a tick whose picture is missing gets its full time after the box,
+// rather than being graded the moment the box closes.
+void DrillTest::theClocksOwnTickIsNotRepeatedAfterItsBox() {
+    Rig rig;
+    rig.setSeconds(0);
+    rig.drill.lgo_Click();
+    rig.answerRight();
+    for (int key = 1; key <= 14; ++key) {
+        rig.window.missing.insert(std::to_string(key) + ".gif");
+    }
+    rig.window.whileBoxOpen = [&] { rig.clock.runFor(1300); };
+    rig.clock.runUntil(500);  // graded right; the next question's box is open until 1800
+    rig.window.whileBoxOpen = nullptr;
+    COUNTERS(rig, "15", "1", "0");
+    rig.clock.runUntil(2299);
+    COUNTERS(rig, "15", "1", "0");
+    rig.clock.runUntil(2300);
+    COUNTERS(rig, "15", "1", "1");
+}
+
+// Resumed after Stop cut a pause short, the clock moves on after 1 ms; a box that opens just
+// then holds it instead of letting it fire and be dropped a thousand times a second.
+void DrillTest::aOneMillisecondTickUnderABoxWakesOnce() {
+    Rig rig;
+    rig.setSeconds(0);
+    rig.drill.lgo_Click();
+    rig.clock.runFor(600);
+    rig.drill.lstop_Click();  // during the pause
+    rig.drill.lgo_Click();
+    QCOMPARE(rig.timer1.interval(), 1);
+    rig.window.missing.insert("arrow.gif");
+    const size_t ticksBefore = rig.clock.ticks.size();
+    rig.window.whileBoxOpen = [&] { rig.clock.runFor(1000); };
+    rig.drill.choice_Click(2);
+    QCOMPARE(rig.clock.ticks.size() - ticksBefore, size_t{1});
+    COUNTERS(rig, "16", "0", "1");
+    rig.clock.runFor(1);
+    COUNTERS(rig, "15", "0", "1");
+}
+
+void DrillTest::thePhaseFollowsTheQuiz() {
+    Rig rig;
+    QCOMPARE(rig.drill.phase(), DrillPhase::Ready);
+    rig.setSeconds(0);
+    rig.drill.lgo_Click();
+    QCOMPARE(rig.drill.phase(), DrillPhase::QuestionTime);
+    rig.clock.runUntil(500);  // unanswered
+    QCOMPARE(rig.drill.phase(), DrillPhase::FeedbackPause);
+    rig.clock.runUntil(2500);
+    QCOMPARE(rig.drill.phase(), DrillPhase::PauseEnd);
+    rig.clock.runUntil(2501);
+    QCOMPARE(rig.drill.phase(), DrillPhase::QuestionTime);
+    rig.drill.lstop_Click();
+    QCOMPARE(rig.drill.phase(), DrillPhase::Stopped);
+    rig.drill.lrestart_Click();
+    QCOMPARE(rig.drill.phase(), DrillPhase::Ready);
 }
 
 QTEST_GUILESS_MAIN(DrillTest)

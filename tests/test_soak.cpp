@@ -27,9 +27,7 @@ bool plainNumber(const std::string& text) {
 class Soak {
 public:
     explicit Soak(unsigned seed) : random_(seed), chance_(seed) {
-        window_.pauseTimer = &timer2_;
-        timer1_.onTick = [this] { tick("Timer1", [this] { drill_.Timer1_Timer(); }); };
-        timer2_.onTick = [this] { tick("Timer2", [this] { drill_.Timer2_Timer(); }); };
+        clock_.aroundTick = [this](SimClock::SimTimer& timer) { tick(timer.name(), timer.onTick); };
         drill_.Form_Load();
     }
 
@@ -212,9 +210,9 @@ private:
     SimClock clock_;
     FakeWindow window_;
     ScriptedRandom random_;
-    SimClock::SimTimer& timer1_ = clock_.addTimer("Timer1");
-    SimClock::SimTimer& timer2_ = clock_.addTimer("Timer2");
-    Drill drill_{window_, timer1_, timer2_, random_};
+    Drill drill_{window_, clock_, random_};
+    SimClock::SimTimer& timer1_ = clock_.timer("Timer1");
+    SimClock::SimTimer& timer2_ = clock_.timer("Timer2");
     std::mt19937 chance_;
 
     std::set<int> graded_;  // the questions graded, by their number in order of showing
@@ -264,12 +262,7 @@ void SoakTest::restartAfterTheLastQuestionIsCountedOffGradesNoQuestionTwice() {
     SimClock clock;
     FakeWindow window;
     ScriptedRandom random;
-    SimClock::SimTimer& timer1 = clock.addTimer("Timer1");
-    SimClock::SimTimer& timer2 = clock.addTimer("Timer2");
-    window.pauseTimer = &timer2;
-    Drill drill(window, timer1, timer2, random);
-    timer1.onTick = [&drill] { drill.Timer1_Timer(); };
-    timer2.onTick = [&drill] { drill.Timer2_Timer(); };
+    Drill drill(window, clock, random);
     drill.Form_Load();
     drill.questscroll_Change(25);  // one question
     drill.lgo_Click();
