@@ -36,6 +36,7 @@ public:
     void showIndicators(bool sharps, bool flats) override;
     bool loadArrow(int pos) override;
     void quizEnded() override;
+    void commandActed(QuizCommand command) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,6 +50,26 @@ private:
     void describeAnswer(int pos);
     void describeCaption(Caption which);
     void describePicture(int key);
+
+    // What a listener has last been told, so that each change is spoken once.
+    struct Heard {
+        QString signature;
+        std::array<QString, 5> answers;  // elements 1 to 4
+        int correct = 0;
+        int choice = 0;
+        int right = 0;
+        int wrong = 0;
+        int left = 0;
+        QString keys;
+    };
+    Heard nowOnShow() const;
+    void tellLater();
+    void tellWhatChanged();
+    void tell(const QString& phrase);
+    Heard heard_;
+    QString command_;
+    bool tellPending_ = false;
+
     void Label3_Click();
     QLabel* captionLabel(Caption which) const;
 

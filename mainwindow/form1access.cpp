@@ -1,8 +1,13 @@
 // The main window's keys and what it tells assistive technology.
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
+#include <QPointer>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
+#include <algorithm>
+#include <array>
 
 #include "clicklabel.h"
 #include "form1.h"
@@ -33,6 +38,151 @@ void describeButton(QLabel* button, const QString& name, const QString& key) {
     button->setToolTip(QString("%1 (%2)").arg(name, key));
 }
 
+// A setting's bar runs upside down: its up arrow raises the number on screen. Its value for
+// assistive technology is that number, so a screen reader says what the user sees.
+class AccessibleSetting : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit AccessibleSetting(QScrollBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface) {
+            return static_cast<QAccessibleValueInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return shown(bar()->value()); }
+    void setCurrentValue(const QVariant& value) override { bar()->setValue(shown(value.toInt())); }
+    QVariant maximumValue() const override { return bar()->maximum(); }
+    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant minimumStepSize() const override { return bar()->singleStep(); }
+
+private:
+    QScrollBar* bar() const { return static_cast<QScrollBar*>(widget()); }
+    int shown(int value) const { return bar()->minimum() + bar()->maximum() - value; }
+};
+
+// One phrase told to the listener. Orca 43 speaks the object that takes the focus; a change of
+// a name reaches it from Qt 6.4 without the new name, and it says nothing. So each phrase is an
+// object of its own inside the picture and takes the accessible focus, while the picture keeps
+// the keyboard focus.
+class SpokenPhrase : public QAccessibleInterface {
+public:
+    explicit SpokenPhrase(QWidget* picture) : picture_(picture) {}
+
+    void say(const QString& phrase) { phrase_ = phrase; }
+    void setCurrent(bool current) { current_ = current; }
+
+    bool isValid() const override { return !picture_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return picture_->window()->windowHandle(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(picture_);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text which) const override {
+        return which == QAccessible::Name ? phrase_ : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {picture_->mapToGlobal(QPoint()), picture_->size()}; }
+    // A filler to the screen reader, which therefore says the phrase without a role after it.
+    QAccessible::Role role() const override { return QAccessible::Client; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused = current_ && picture_->hasFocus();
+        state.readOnly = true;
+        return state;
+    }
+
+private:
+    QPointer<QWidget> picture_;
+    QString phrase_;
+    bool current_ = false;
+};
+
+// The picture holds two phrases and gives the focus to each in turn, since a screen reader
+// stays silent when the focus goes to the object that already has it.
+class AccessiblePicture : public QAccessibleWidget {
+public:
+    explicit AccessiblePicture(QWidget* picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic) {
+        for (size_t i = 0; i < phrases_.size(); ++i) {
+            phrases_[i] = new SpokenPhrase(picture);
+            ids_[i] = QAccessible::registerAccessibleInterface(phrases_[i]);
+        }
+    }
+    ~AccessiblePicture() override {
+        for (QAccessible::Id id : ids_) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+
+    void say(const QString& phrase) {
+        phrases_[current_]->setCurrent(false);
+        current_ = (current_ + 1) % phrases_.size();
+        phrases_[current_]->say(phrase);
+        phrases_[current_]->setCurrent(true);
+        QAccessibleEvent focus(phrases_[current_], QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+
+    int childCount() const override { return static_cast<int>(phrases_.size()); }
+    QAccessibleInterface* child(int index) const override {
+        return index >= 0 && index < childCount() ? phrases_[static_cast<size_t>(index)] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto found = std::find(phrases_.begin(), phrases_.end(), child);
+        return found == phrases_.end() ? -1 : static_cast<int>(found - phrases_.begin());
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+private:
+    std::array<SpokenPhrase*, 2> phrases_{};
+    std::array<QAccessible::Id, 2> ids_{};
+    size_t current_ = 0;
+};
+
+QAccessibleInterface* accessibleDrillPart(const QString& className, QObject* object) {
+    const QString name = object->objectName();
+    if (className == QLatin1String("QScrollBar") &&
+        (name == QLatin1String("IntScroll") || name == QLatin1String("questscroll"))) {
+        return new AccessibleSetting(static_cast<QScrollBar*>(object));
+    }
+    if (className == QLatin1String("QLabel") && name == QLatin1String("Picture1")) {
+        return new AccessiblePicture(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+
+// A control may have been asked for its interface while it was being built, before the
+// factory was installed; that interface is dropped so that the next question gets ours.
+template <typename Own>
+void useOwnInterface(QWidget* widget) {
+    QAccessibleInterface* current = QAccessible::queryAccessibleInterface(widget);
+    if (current && !dynamic_cast<Own*>(current)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
+    }
+}
+
+QString answerPhrase(const std::array<QString, 5>& answers, int pos) {
+    return QString("%1, %2").arg(pos).arg(answers.at(static_cast<size_t>(pos)));
+}
+
+QString questionPhrase(const QString& signature, const std::array<QString, 5>& answers) {
+    QStringList named;
+    for (int pos = 1; pos <= 4; ++pos) {
+        named << QString("%1 %2").arg(pos).arg(answers.at(static_cast<size_t>(pos)));
+    }
+    return answers[1].isEmpty() ? signature : signature + ": " + named.join(", ");
+}
+
+QString count(int number, const char* what) {
+    return QString("%1 %2").arg(number).arg(what);
+}
+
 }  // namespace
 
 // Window-wide keys that take no focus, so a focused scroll bar keeps its arrow keys.
@@ -57,6 +207,10 @@ void Form1::bindKeys() {
 // Names and descriptions for assistive technology. Every change of a name is announced, so
 // a screen reader can follow the questions, the arrow, the grading and the counters.
 void Form1::describeControls() {
+    QAccessible::installFactory(accessibleDrillPart);
+    useOwnInterface<AccessibleSetting>(IntScroll);
+    useOwnInterface<AccessibleSetting>(questscroll);
+    useOwnInterface<AccessiblePicture>(Picture1);
     describeButton(lgo, "Go", "Enter");
     describeButton(lstop, "Stop", "Esc");
     describeButton(lrestart, "Restart", "R");
@@ -77,6 +231,7 @@ void Form1::describeControls() {
     }
     describePicture(0);
     showIndicators(true, true);
+    heard_ = nowOnShow();
 }
 
 void Form1::describeAnswer(int pos) {
@@ -92,22 +247,20 @@ void Form1::describeAnswer(int pos) {
         name += ", the correct answer";
     }
     label->setAccessibleName(name);
+    tellLater();
 }
 
 void Form1::describeCaption(Caption which) {
     QLabel* label = captionLabel(which);
     label->setAccessibleName(QString("%1: %2").arg(captionTitle(which), label->text()));
-    if (which == Caption::Seconds) {
-        IntScroll->setAccessibleDescription(label->text() + " seconds");
-    } else if (which == Caption::Questions) {
-        questscroll->setAccessibleDescription(label->text() + " questions");
-    }
+    tellLater();
 }
 
 void Form1::describePicture(int key) {
     Picture1->setAccessibleName(
         key == 0 ? QString("Staff without a key signature")
                  : QString("Key signature: %1").arg(keytable::signatureText(key).c_str()));
+    tellLater();
 }
 
 void Form1::quizEnded() {
@@ -115,4 +268,91 @@ void Form1::quizEnded() {
         QString("Quiz over: %1 right, %2 wrong").arg(aright->text(), awrong->text()));
     QAccessibleEvent over(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&over);
+    command_ = accessibleDescription();
+    tellLater();
+}
+
+void Form1::commandActed(QuizCommand command) {
+    command_ = command == QuizCommand::Go     ? "Go"
+               : command == QuizCommand::Stop ? "Stopped"
+                                              : "Restart";
+    tellLater();
+}
+
+Form1::Heard Form1::nowOnShow() const {
+    Heard now;
+    now.signature = Picture1->accessibleName().remove("Key signature: ");
+    for (int pos = 1; pos <= 4; ++pos) {
+        now.answers.at(static_cast<size_t>(pos)) = choice.at(static_cast<size_t>(pos))->text();
+        if (arrowShown(pos)) {
+            now.choice = pos;
+        }
+    }
+    now.correct = drill_.state().rightPos;
+    now.right = aright->text().toInt();
+    now.wrong = awrong->text().toInt();
+    now.left = lleft->text().toInt();
+    now.keys = Isharps->isHidden() ? "Flat keys" : Iflats->isHidden() ? "Sharp keys" : "All keys";
+    return now;
+}
+
+// Everything that changes in one turn of the event loop (a command, a click, a tick of the
+// clock) is told as one phrase once that turn is over.
+void Form1::tellLater() {
+    if (!tellPending_) {
+        tellPending_ = true;
+        QTimer::singleShot(0, this, [this] { tellWhatChanged(); });
+    }
+}
+
+void Form1::tellWhatChanged() {
+    tellPending_ = false;
+    const Heard before = heard_;
+    const Heard now = nowOnShow();
+    heard_ = now;
+    QStringList news;
+    if (!command_.isEmpty()) {
+        news << command_;
+        command_.clear();
+    }
+    if (now.right == before.right + 1) {
+        news << "Right: " + answerPhrase(before.answers, before.correct);
+    } else if (now.wrong == before.wrong + 1) {
+        news << "Wrong: the answer is " + answerPhrase(before.answers, before.correct);
+    }
+    QStringList counters;
+    if (now.right != before.right) {
+        counters << count(now.right, "right");
+    }
+    if (now.wrong != before.wrong) {
+        counters << count(now.wrong, "wrong");
+    }
+    if (now.left != before.left) {
+        counters << count(now.left, now.left == 1 ? "question left" : "questions left");
+    }
+    if (!counters.isEmpty()) {
+        news << counters.join(", ");
+    }
+    if (now.signature != before.signature || now.answers != before.answers) {
+        news << questionPhrase(now.signature, now.answers);
+    }
+    if (now.choice != before.choice && now.choice != 0) {
+        news << "You chose " + answerPhrase(now.answers, now.choice);
+    }
+    if (now.keys != before.keys) {
+        news << now.keys;
+    }
+    if (!news.isEmpty()) {
+        tell(news.join(". ") + ".");
+    }
+}
+
+// A phrase is heard only where the listener is: while a setting has the focus, the screen
+// reader follows the setting.
+void Form1::tell(const QString& phrase) {
+    auto* picture =
+        dynamic_cast<AccessiblePicture*>(QAccessible::queryAccessibleInterface(Picture1));
+    if (picture && Picture1->hasFocus()) {
+        picture->say(phrase);
+    }
 }

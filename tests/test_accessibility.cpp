@@ -18,6 +18,8 @@ private slots:
     void everyControlHasAName();
     void thePictureIsDescribedByItsContent();
     void aQuestionIsFollowedStepByStep();
+    void theSettingsReadAsTheNumbersOnScreen();
+    void aListenerIsToldEachChange();
 
 private:
     QString nameOf(const char* objectName) {
@@ -27,6 +29,32 @@ private:
     QString descriptionOf(const char* objectName) {
         auto* widget = form->findChild<QWidget*>(objectName);
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+    }
+    QAccessibleValueInterface* valueOf(const char* objectName) {
+        auto* widget = form->findChild<QWidget*>(objectName);
+        return QAccessible::queryAccessibleInterface(widget)->valueInterface();
+    }
+    QString told() {
+        QAccessibleInterface* picture =
+            QAccessible::queryAccessibleInterface(form->findChild<QWidget*>("Picture1"));
+        for (int i = 0; i < picture->childCount(); ++i) {
+            if (picture->child(i)->state().focused) {
+                return picture->child(i)->text(QAccessible::Name);
+            }
+        }
+        return {};
+    }
+    void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    QString textOf(const char* objectName) { return form->findChild<QLabel*>(objectName)->text(); }
+    QString answerAt(int pos) {
+        return QString("%1, %2").arg(pos).arg(textOf(qPrintable(QString("choice(%1)").arg(pos))));
+    }
+    QString questionOnShow(const QString& signature) {
+        QStringList answers;
+        for (int pos = 1; pos <= 4; ++pos) {
+            answers << answerAt(pos).replace(", ", " ");
+        }
+        return signature + ": " + answers.join(", ");
     }
 
     ScriptedRandom random;
@@ -93,7 +121,7 @@ void AccessibilityTest::aQuestionIsFollowedStepByStep() {
     auto* questions = form->findChild<QScrollBar*>("questscroll");
     seconds->setValue(10);
     questions->setValue(25);
-    QCOMPARE(descriptionOf("IntScroll"), QString("0 seconds"));
+    QCOMPARE(valueOf("IntScroll")->currentValue().toInt(), 0);
     random.script({ScriptedRandom::drawFor(3, 14, 1)});  // key 3: "A", three sharps
 
     QTest::mouseClick(form->findChild<QLabel*>("lgo"), Qt::LeftButton);
@@ -114,6 +142,53 @@ void AccessibilityTest::aQuestionIsFollowedStepByStep() {
 
     QTRY_VERIFY_WITH_TIMEOUT(!form->state().running, 5000);
     QCOMPARE(form->accessibleDescription(), QString("Quiz over: 0 right, 1 wrong"));
+}
+
+// A bar's value runs against the number on screen; what assistive technology reads, and what
+// it sets, is the number on screen.
+void AccessibilityTest::theSettingsReadAsTheNumbersOnScreen() {
+    const std::vector<std::tuple<const char*, const char*, int, int>> settings = {
+        {"IntScroll", "timeInt", 0, 10}, {"questscroll", "qNumber", 1, 25}};
+    for (const auto& [barName, captionName, fewest, most] : settings) {
+        auto* bar = form->findChild<QScrollBar*>(barName);
+        QAccessibleValueInterface* value = valueOf(barName);
+        QVERIFY(value);
+        QCOMPARE(value->minimumValue().toInt(), fewest);
+        QCOMPARE(value->maximumValue().toInt(), most);
+        for (int raw = bar->minimum(); raw <= bar->maximum(); ++raw) {
+            bar->setValue(raw);
+            QCOMPARE(value->currentValue().toInt(), textOf(captionName).toInt());
+        }
+        value->setCurrentValue(3);
+        QCOMPARE(textOf(captionName), QString("3"));
+    }
+}
+
+// What a screen reader speaks next: the phrase that has taken the accessible focus inside the
+// picture, which keeps the keyboard focus.
+void AccessibilityTest::aListenerIsToldEachChange() {
+    form->findChild<QScrollBar*>("IntScroll")->setValue(10);    // 0 seconds
+    form->findChild<QScrollBar*>("questscroll")->setValue(25);  // 1 question
+    random.script({ScriptedRandom::drawFor(3, 14, 1)});         // key 3: "A", three sharps
+    QCOMPARE(told(), QString());
+
+    press(Qt::Key_Return);
+    QTRY_VERIFY(!told().isEmpty());
+    QCOMPARE(told(), "Go. 1 question left. " + questionOnShow("3 sharps") + ".");
+    const int right = form->state().rightPos;
+    const int wrong = right % 4 + 1;
+    press(static_cast<Qt::Key>(Qt::Key_0 + wrong));
+    QTRY_COMPARE(told(), "You chose " + answerAt(wrong) + ".");
+    QTRY_COMPARE(told(), "Wrong: the answer is " + answerAt(right) + ". 1 wrong.");
+    QTRY_COMPARE_WITH_TIMEOUT(told(), QString("0 questions left."), 3000);
+    QTRY_COMPARE(told(), QString("Quiz over: 0 right, 1 wrong."));
+
+    press(Qt::Key_R);
+    QTRY_COMPARE(told(), QString("Restart. 0 wrong, 1 question left."));
+    press(Qt::Key_Return);
+    QTRY_VERIFY2(told().startsWith("Go. "), qPrintable(told()));
+    press(Qt::Key_Escape);
+    QTRY_COMPARE(told(), QString("Stopped."));
 }
 
 int main(int argc, char** argv) {
