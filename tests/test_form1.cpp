@@ -13,6 +13,7 @@
 
 #include "fonts.h"
 #include "form1.h"
+#include "layout.h"
 #include "scriptedrandom.h"
 
 namespace {
@@ -91,6 +92,7 @@ private slots:
     void theWindowAtRest();
     void controlsAtTheirPlaces_data();
     void controlsAtTheirPlaces();
+    void eachArrowStandsLeftOfItsAnswerOnItsLine();
     void aLongerNumberGrowsToTheRight();
     void everySettingIsWholeAndClearOfItsBar_data();
     void everySettingIsWholeAndClearOfItsBar();
@@ -172,31 +174,42 @@ void Form1Test::theWindowAtRest() {
 void Form1Test::controlsAtTheirPlaces_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    const std::vector<std::pair<const char*, QRect>> table = {
-        {"questscroll", {382, 100, 12, 26}}, {"IntScroll", {326, 100, 12, 26}},
-        {"Picture1", {31, 14, 198, 121}},    {"Label3", {280, 0, 132, 91}},
-        {"ainput(2)", {86, 193, 18, 18}},    {"Label2", {338, 122, 45, 13}},
-        {"Label1", {289, 122, 29, 13}},      {"awrong", {336, 142, 18, 19}},
-        {"aright", {267, 142, 18, 19}},      {"lleft", {16, 232, 57, 41}},
-        {"lrestart", {332, 228, 38, 38}},    {"lselect", {272, 172, 46, 45}},
-        {"Iflats", {332, 200, 17, 17}},      {"Isharps", {332, 176, 17, 17}},
-        {"lstop", {374, 228, 36, 39}},       {"lgo", {291, 228, 38, 39}},
-        {"qNumber", {350, 102, 26, 23}},     {"timeInt", {307, 102, 12, 24}},
-        {"ainput(4)", {108, 253, 18, 18}},   {"ainput(3)", {100, 223, 18, 18}},
-        {"ainput(1)", {67, 163, 18, 18}},    {"choice(4)", {144, 253, 131, 19}},
-        {"choice(3)", {136, 223, 122, 19}},  {"choice(2)", {121, 193, 132, 19}},
-        {"choice(1)", {104, 163, 142, 19}}};
-    for (const auto& [name, geometry] : table) {
-        QTest::newRow(name) << QString(name) << geometry;
+    QTest::addColumn<int>("arialBoldPixels");
+    for (const layout::Control& control : layout::controls) {
+        const QString name = QString::fromUtf8(control.name);
+        QTest::newRow(qPrintable(name)) << name << control.rect << control.font.arialBoldPixels;
     }
 }
 
+// Each control lies where the table has it, in its font; the others keep the window's font.
 void Form1Test::controlsAtTheirPlaces() {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
+    QFETCH(int, arialBoldPixels);
     auto* control = form->findChild<QWidget*>(name);
     QVERIFY(control);
     QCOMPARE(control->geometry(), geometry);
+    const QFont expected = arialBoldPixels > 0 ? fonts::arialBold(arialBoldPixels) : form->font();
+    QCOMPARE(control->font().family(), expected.family());
+    QCOMPARE(control->font().pixelSize(), expected.pixelSize());
+    QCOMPARE(control->font().bold(), expected.bold());
+}
+
+// The answer rows are 30 pixels apart and each lies further right than the one above, as the
+// staggered bars of the backdrop do; the arrow stands left of its answer on the same top line.
+void Form1Test::eachArrowStandsLeftOfItsAnswerOnItsLine() {
+    QRect rowAbove;
+    for (int pos = 1; pos <= 4; ++pos) {
+        const QRect answer = label(qPrintable(QString("choice(%1)").arg(pos)))->geometry();
+        const QRect arrow = label(qPrintable(QString("ainput(%1)").arg(pos)))->geometry();
+        QCOMPARE(arrow.top(), answer.top());
+        QVERIFY2(arrow.right() < answer.left(), qPrintable(QString::number(pos)));
+        if (pos > 1) {
+            QCOMPARE(answer.top() - rowAbove.top(), 30);
+            QVERIFY2(answer.left() > rowAbove.left(), qPrintable(QString::number(pos)));
+        }
+        rowAbove = answer;
+    }
 }
 
 void Form1Test::aLongerNumberGrowsToTheRight() {
@@ -205,8 +218,7 @@ void Form1Test::aLongerNumberGrowsToTheRight() {
     const int widthAtFive = seconds->width();
     scroll->setValue(0);
     QCOMPARE(seconds->text(), QString("10"));
-    QCOMPARE(seconds->x(), 307);
-    QCOMPARE(seconds->y(), 102);
+    QCOMPARE(seconds->pos(), layout::rectOf("timeInt").topLeft());
     QVERIFY(seconds->width() > widthAtFive);
     scroll->setValue(10);
     QCOMPARE(seconds->text(), QString("0"));
@@ -249,8 +261,7 @@ void Form1Test::everySettingIsWholeAndClearOfItsBar() {
     QVERIFY(QFontMetrics(number->font()).horizontalAdvance(number->text()) <= number->width());
     QVERIFY(qAbs(ink.width() - freeInkWidth(number->font(), number->text())) <= 1);
     QVERIFY2(ink.right() < scroll->x(), qPrintable(QString("ink ends at %1").arg(ink.right())));
-    QCOMPARE(number->x(), setting == "timeInt" ? 307 : 350);
-    QCOMPARE(number->y(), 102);
+    QCOMPARE(number->pos(), layout::rectOf(setting.toStdString()).topLeft());
     QCOMPARE(form->grab(scroll->geometry()).toImage(), barAtRest);
 }
 

@@ -14,6 +14,8 @@
 #include <array>
 #include <optional>
 
+#include "layout.h"
+
 namespace {
 
 const QString kSourceDir = QStringLiteral(SOURCE_DIR);
@@ -270,12 +272,12 @@ int clefRightEdge(const QImage& blank, int scale = 1) {
 
 // --- The background's furniture -----------------------------------------------------------
 
-constexpr QRect kPictureBox{31, 14, 198, 121};
-constexpr QRect kAnswerLabels[] = {
-    {104, 163, 142, 19}, {121, 193, 132, 19}, {136, 223, 122, 19}, {144, 253, 131, 19}};
-constexpr QRect kArrowRooms[] = {
-    {67, 163, 18, 18}, {86, 193, 18, 18}, {100, 223, 18, 18}, {108, 253, 18, 18}};
-constexpr QRect kLamps[] = {{332, 176, 17, 17}, {332, 200, 17, 17}};
+constexpr QRect kPictureBox = layout::rectOf("Picture1");
+constexpr QRect kAnswerLabels[] = {layout::rectOf("choice(1)"), layout::rectOf("choice(2)"),
+                                   layout::rectOf("choice(3)"), layout::rectOf("choice(4)")};
+constexpr QRect kArrowRooms[] = {layout::rectOf("ainput(1)"), layout::rectOf("ainput(2)"),
+                                 layout::rectOf("ainput(3)"), layout::rectOf("ainput(4)")};
+constexpr QRect kLamps[] = {layout::rectOf("Isharps"), layout::rectOf("Iflats")};
 
 bool isReddish(QRgb pixel) {
     return qRed(pixel) > qGreen(pixel) + 8;
@@ -728,13 +730,11 @@ void PicturesTest::backgroundFramesThePictureBox_data() {
     addScaleRows();
 }
 
-// At twice the size the frame is two pixels thick, from (60, 26) to (459, 271).
+// A black frame one pixel outside the box: at twice the size it is two pixels thick.
 void PicturesTest::backgroundFramesThePictureBox() {
     QFETCH(int, scale);
     const QImage background = loadPicture(backgroundPath(scale));
     const QRect frame = scaled(kPictureBox.adjusted(-1, -1, 1, 1), scale);
-    QCOMPARE(frame.topLeft(), QPoint(30, 13) * scale);
-    QCOMPARE(frame.bottomRight(), QPoint(230, 136) * scale - QPoint(1, 1));
     for (const QRect& side :
          {QRect(frame.left(), frame.top(), frame.width(), scale),
           QRect(frame.left(), frame.bottom() + 1 - scale, frame.width(), scale),
@@ -788,11 +788,11 @@ void PicturesTest::backgroundButtonsHaveTheirColours_data() {
     QTest::addColumn<int>("highestHue");
     for (int scale : {1, 2}) {
         QTest::addRow("GO is green, scale %d", scale)
-            << scale << QRect(291, 228, 38, 39) << 90 << 160;
+            << scale << layout::rectOf("lgo") << 90 << 160;
         QTest::addRow("RESET is orange, scale %d", scale)
-            << scale << QRect(332, 228, 38, 38) << 20 << 45;
+            << scale << layout::rectOf("lrestart") << 20 << 45;
         QTest::addRow("STOP is red, scale %d", scale)
-            << scale << QRect(374, 228, 36, 39) << 0 << 12;
+            << scale << layout::rectOf("lstop") << 0 << 12;
     }
 }
 
@@ -852,7 +852,7 @@ void PicturesTest::backgroundIsWhiteUnderTheWhiteControls_data() {
     for (int scale : {1, 2}) {
         QTest::addRow("help caption, scale %d", scale) << scale << QRect(396, 0, 16, 16);
         QTest::addRow("settings, scale %d", scale) << scale << QRect(286, 97, 128, 41);
-        QTest::addRow("questions left, scale %d", scale) << scale << QRect(16, 232, 57, 41);
+        QTest::addRow("questions left, scale %d", scale) << scale << layout::rectOf("lleft");
     }
 }
 
