@@ -168,23 +168,31 @@ void AccessibilityTest::theSettingsReadAsTheNumbersOnScreen() {
 // picture, which keeps the keyboard focus.
 void AccessibilityTest::aListenerIsToldEachChange() {
     form->findChild<QScrollBar*>("IntScroll")->setValue(10);    // 0 seconds
-    form->findChild<QScrollBar*>("questscroll")->setValue(25);  // 1 question
+    form->findChild<QScrollBar*>("questscroll")->setValue(24);  // 2 questions
     random.script({ScriptedRandom::drawFor(3, 14, 1)});         // key 3: "A", three sharps
     QCOMPARE(told(), QString());
 
     press(Qt::Key_Return);
     QTRY_VERIFY(!told().isEmpty());
-    QCOMPARE(told(), "Go. 1 question left. " + questionOnShow("3 sharps") + ".");
+    QCOMPARE(told(), "Go. 2 questions left. " + questionOnShow("3 sharps") + ".");
+    const QString rightAnswer = answerAt(form->state().rightPos);
+    press(static_cast<Qt::Key>(Qt::Key_0 + form->state().rightPos));
+    QTRY_COMPARE(told(), "You chose " + rightAnswer + ".");
+    QTRY_VERIFY(told().startsWith("Right: "));
+    const QString signature = nameOf("Picture1").remove("Key signature: ");
+    QCOMPARE(told(), "Right: " + rightAnswer + ". 1 right, 1 question left. " +
+                         questionOnShow(signature) + ".");
+
     const int right = form->state().rightPos;
     const int wrong = right % 4 + 1;
     press(static_cast<Qt::Key>(Qt::Key_0 + wrong));
     QTRY_COMPARE(told(), "You chose " + answerAt(wrong) + ".");
     QTRY_COMPARE(told(), "Wrong: the answer is " + answerAt(right) + ". 1 wrong.");
     QTRY_COMPARE_WITH_TIMEOUT(told(), QString("0 questions left."), 3000);
-    QTRY_COMPARE(told(), QString("Quiz over: 0 right, 1 wrong."));
+    QTRY_COMPARE(told(), QString("Quiz over: 1 right, 1 wrong."));
 
     press(Qt::Key_R);
-    QTRY_COMPARE(told(), QString("Restart. 0 wrong, 1 question left."));
+    QTRY_COMPARE(told(), QString("Restart. 0 right, 0 wrong, 2 questions left."));
     press(Qt::Key_Return);
     QTRY_VERIFY2(told().startsWith("Go. "), qPrintable(told()));
     press(Qt::Key_Escape);
