@@ -5,9 +5,9 @@
 #include <QtTest>
 
 #include "about.h"
-#include "fonts.h"
 #include "form1.h"
 #include "scriptedrandom.h"
+#include "support/widgettest.h"
 
 // Catches what would otherwise go to the desktop's web browser.
 class UrlCatcher : public QObject {
@@ -21,6 +21,7 @@ public slots:
 class AboutTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void thereIsOnlyEverOneAboutWindow();
@@ -38,6 +39,11 @@ private:
     ScriptedRandom random;
     std::unique_ptr<Form1> form;
 };
+
+// The test itself watches for the last window.
+void AboutTest::initTestCase() {
+    QApplication::setQuitOnLastWindowClosed(false);
+}
 
 void AboutTest::init() {
     form = std::make_unique<Form1>(random);
@@ -154,11 +160,7 @@ void AboutTest::itOutlivesTheMainWindowAndTheProgramEndsWithIt() {
 }
 
 int main(int argc, char** argv) {
-    fonts::installSubstitutions();
-    QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);  // the test itself watches for the last window
-    AboutTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runWidgetTest<AboutTest>(argc, argv);
 }
 
 #include "test_about.moc"

@@ -3,45 +3,21 @@
 // goes on; a picture changed between two questions shows as it is now.
 #include <sys/stat.h>
 
-#include <QAbstractButton>
 #include <QLabel>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "fonts.h"
 #include "form1.h"
 #include "scriptedrandom.h"
+#include "support/messagebox.h"
+#include "support/widgettest.h"
 
 namespace {
 
 const QString kBadFiles = QStringLiteral(SOURCE_DIR "/tests/badfiles");
 const QString kAssets = QStringLiteral(SOURCE_DIR "/assets");
 const QString kNotFound = QStringLiteral("A File That Is Needed Was Not Found!");
-
-struct SeenBox {
-    QString title;
-    QString text;
-    QStringList counters;  // left, right and wrong, read while the box was open
-};
-
-// Closes the next message box as soon as it is up, noting what it showed.
-void closeNextMessageBox(SeenBox* seen, QWidget* window) {
-    QTimer::singleShot(10, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            closeNextMessageBox(seen, window);
-            return;
-        }
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        for (const char* name : {"lleft", "aright", "awrong"}) {
-            seen->counters << window->findChild<QLabel*>(name)->text();
-        }
-        box->button(QMessageBox::Ok)->click();
-    });
-}
 
 // Puts something that is not a good picture under the given name in the working directory.
 bool putInPlace(const QString& kind, const QString& name) {
@@ -221,10 +197,7 @@ void BadPicturesTest::aPictureChangedBetweenQuestionsShowsAsItIsNow() {
 }
 
 int main(int argc, char** argv) {
-    fonts::installSubstitutions();
-    QApplication app(argc, argv);
-    BadPicturesTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runWidgetTest<BadPicturesTest>(argc, argv);
 }
 
 #include "test_badpictures.moc"

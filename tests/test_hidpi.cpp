@@ -2,10 +2,10 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "fonts.h"
 #include "form1.h"
 #include "layout.h"
 #include "scriptedrandom.h"
+#include "support/widgettest.h"
 
 namespace {
 
@@ -83,10 +83,7 @@ void HiDpiTest::theStaffAndLampsAreSharpToo() {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", "2");
-    fonts::installSubstitutions();
-    QApplication app(argc, argv);
-    HiDpiTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runWidgetTest<HiDpiTest>(argc, argv);
 }
 
 #include "test_hidpi.moc"

@@ -3,9 +3,9 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "fonts.h"
 #include "form1.h"
 #include "scriptedrandom.h"
+#include "support/widgettest.h"
 
 class KeyboardTest : public QObject {
     Q_OBJECT
@@ -99,10 +99,7 @@ void KeyboardTest::buttonTooltipsNameTheirKeys() {
 }
 
 int main(int argc, char** argv) {
-    fonts::installSubstitutions();
-    QApplication app(argc, argv);
-    KeyboardTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runWidgetTest<KeyboardTest>(argc, argv);
 }
 
 #include "test_keyboard.moc"
