@@ -15,34 +15,10 @@
 #include "form1.h"
 #include "layout.h"
 #include "scriptedrandom.h"
+#include "support/messagebox.h"
+#include "support/widgettest.h"
 
 namespace {
-
-struct SeenBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
-    QStringList counters;  // right and wrong, read while the box was open
-};
-
-// Closes the next message box after a while, noting what it showed.
-void closeNextMessageBox(SeenBox* seen, QWidget* window, int afterMs = 0) {
-    QTimer::singleShot(afterMs, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            closeNextMessageBox(seen, window, 10);
-            return;
-        }
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        seen->icon = box->icon();
-        seen->buttons = static_cast<int>(box->buttons().size());
-        seen->counters = {window->findChild<QLabel*>("aright")->text(),
-                          window->findChild<QLabel*>("awrong")->text()};
-        box->button(QMessageBox::Ok)->click();
-    });
-}
 
 // The smallest rectangle holding every pixel where the two pictures differ.
 QRect differenceBetween(const QImage& a, const QImage& b) {
@@ -327,10 +303,10 @@ void Form1Test::aBoxOpenAtAOneMillisecondTickWakesNobody() {
     click("lstop");
     QFile::remove("arrow.gif");
     long switchesWhileOpen = -1;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, form.get(), [&] {
         pressButton(label("lgo"));
         const long before = voluntarySwitches();
-        QTimer::singleShot(500, [&, before] {
+        QTimer::singleShot(500, form.get(), [&, before] {
             switchesWhileOpen = voluntarySwitches() - before;
             QCOMPARE(label("lleft")->text(), QString("16"));
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -408,7 +384,7 @@ void Form1Test::ticksFallingDueWhileABoxIsOpenAreDropped() {
     SeenBox seen;
     closeNextMessageBox(&seen, form.get(), 1300);
     click("choice(1)");
-    QCOMPARE(seen.counters, QStringList({"0", "0"}));
+    QCOMPARE(seen.counters, QStringList({"16", "0", "0"}));
     QTRY_COMPARE_WITH_TIMEOUT(label("awrong")->text(), QString("1"), 2000);
 }
 
@@ -426,23 +402,30 @@ void Form1Test::theClocksOwnTickIsNotRepeatedAfterItsBox() {
     SeenBox seen;
     closeNextMessageBox(&seen, form.get(), 1300);
     QTRY_VERIFY_WITH_TIMEOUT(!seen.title.isEmpty(), 3000);
-    QCOMPARE(seen.counters, QStringList({"1", "0"}));
+    QCOMPARE(seen.counters, QStringList({"15", "1", "0"}));
     QTest::qWait(300);
     QCOMPARE(label("awrong")->text(), QString("0"));
     QTRY_COMPARE_WITH_TIMEOUT(label("awrong")->text(), QString("1"), 2000);
 }
 
+// A caption that looks like markup is drawn as it is written, tags and all: its ink is as wide
+// as the plain text's, far wider than the bold words the markup would make.
 void Form1Test::captionsAreNeverReadAsMarkup() {
-    form->setChoiceText(1, "<b>B</b> Flat");
-    QCOMPARE(label("choice(1)")->textFormat(), Qt::PlainText);
-    QCOMPARE(label("choice(1)")->text(), QString("<b>B</b> Flat"));
+    const QString caption = "<b>B</b> Flat";
+    form->setChoiceText(1, caption.toStdString());
+    QLabel* answer = label("choice(1)");
+    QFont bold = answer->font();
+    bold.setBold(true);
+    const int written = freeInkWidth(answer->font(), caption);
+    const int asMarkup = freeInkWidth(bold, "B Flat");
+    QVERIFY(written > asMarkup + 10);
+    const int drawn = inkOf(answer).width();
+    QVERIFY2(qAbs(drawn - written) <= 1,
+             qPrintable(QString("%1 pixels of ink, not %2").arg(drawn).arg(written)));
 }
 
 int main(int argc, char** argv) {
-    fonts::installSubstitutions();
-    QApplication app(argc, argv);
-    Form1Test test;
-    return QTest::qExec(&test, argc, argv);
+    return runWidgetTest<Form1Test>(argc, argv);
 }
 
 #include "test_form1.moc"
