@@ -1,18 +1,24 @@
-// The real main window and its real timers while the event loop stalls: a quiz at 0 seconds a
-// question, with the thread blocked once during the feedback pause and once during a
-// question. When the loop runs again both timers are overdue; each tick must still run alone
-// and grade at most one question, and the quiz must grade exactly its questions.
+// The real main window and its real timers, in a quiz at 0 seconds a question, while the event
+// loop stalls and while a tick's message box runs an event loop of its own. When the loop
+// stalls, both timers come out of it overdue; while the box is open, the question clock falls
+// due again and again. Each tick must still run alone and grade at most one question, and the
+// quiz must grade exactly its questions.
+#include <unistd.h>
+
 #include <QLabel>
+#include <QMessageBox>
 #include <QScrollBar>
+#include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+#include <string_view>
 
 #include "clicklabel.h"
 #include "counter.h"
-#include "fonts.h"
 #include "form1.h"
 #include "scriptedrandom.h"
+#include "support/widgettest.h"
 
 namespace {
 
@@ -22,27 +28,42 @@ double numberIn(const QLabel* label) {
     return counter::valueOf(label->text().toStdString());
 }
 
+// The drill's timers are kernel timers: each tick comes as a notification on one of them.
+bool isTickOfTheDrill(QObject* receiver, QEvent* event) {
+    auto* notifier = qobject_cast<QSocketNotifier*>(receiver);
+    if (event->type() != QEvent::SockAct || !notifier) {
+        return false;
+    }
+    const QByteArray link = "/proc/self/fd/" + QByteArray::number(notifier->socket());
+    char target[64];
+    const ssize_t length = ::readlink(link.constData(), target, sizeof target);
+    return length > 0 && std::string_view(target, static_cast<size_t>(length)) ==
+                             std::string_view("anon_inode:[timerfd]");
+}
+
 }  // namespace
 
-// Watches every timer event and socket notification the program handles: whether one is
-// handled inside another, and what the counters did across it.
+// Watches every tick of the drill's timers: whether one runs inside another (a tick that
+// comes inside another may only be dropped, changing nothing), and what the counters did
+// across it.
 class WatchingApplication : public QApplication {
 public:
     using QApplication::QApplication;
 
     bool notify(QObject* receiver, QEvent* event) override {
-        // The drill's timers may tick through timer events or through socket notifiers.
-        const bool tick = event->type() == QEvent::Timer || event->type() == QEvent::SockAct;
-        if (!tick || !watching) {
+        if (!watching || !isTickOfTheDrill(receiver, event)) {
             return QApplication::notify(receiver, event);
         }
         ++depth;
-        deepest = std::max(deepest, depth);
+        const QStringList marksBefore = marks();
         const double before = counted();
         const bool handled = QApplication::notify(receiver, event);
         const double after = counted();
         --depth;
         ++ticks;
+        if (depth > 0 && marks() != marksBefore) {
+            ranInside << marksBefore.join(' ') + " became " + marks().join(' ');
+        }
         largestStep = std::max(largestStep, after - before);
         const double total = after + numberIn(label("lleft"));
         if (total != kQuestions && total != kQuestions + 1) {
@@ -54,10 +75,34 @@ public:
     QLabel* label(const char* name) const { return form->findChild<QLabel*>(name); }
     double counted() const { return numberIn(label("aright")) + numberIn(label("awrong")); }
 
-    QWidget* form = nullptr;
+    // What a tick that runs may change: the counters, the answers and the quiz state.
+    QStringList marks() const {
+        QStringList marks = {label("lleft")->text(), label("aright")->text(),
+                             label("awrong")->text()};
+        for (int pos = 1; pos <= 4; ++pos) {
+            marks << label(qPrintable(QString("choice(%1)").arg(pos)))->text();
+        }
+        const QuizState& state = form->state();
+        for (int value : {state.keyNum, state.rightPos, int(state.running), int(state.advance),
+                          int(state.skipCheck)}) {
+            marks << QString::number(value);
+        }
+        return marks;
+    }
+
+    void startWatching(Form1* window) {
+        form = window;
+        watching = true;
+        depth = ticks = 0;
+        largestStep = 0;
+        ranInside.clear();
+        brokenTotals.clear();
+    }
+
+    Form1* form = nullptr;
     bool watching = false;
     int depth = 0;
-    int deepest = 0;
+    QStringList ranInside;
     int ticks = 0;
     double largestStep = 0;
     QStringList brokenTotals;
@@ -65,32 +110,70 @@ public:
 
 class StallTest : public QObject {
     Q_OBJECT
-public:
-    explicit StallTest(WatchingApplication& app) : app_(app) {}
-
 private slots:
+    void init();
+    void cleanup();
     void ticksAfterAStallNeitherNestNorGradeTwice();
+    void noTickRunsInsideTheMessageBoxOfATick();
 
 private:
-    WatchingApplication& app_;
+    void copyPictures(const QStringList& except = {});
+    void checkTheWatchedQuiz();
+    QStringList counters() const {
+        return {app_.label("lleft")->text(), app_.label("aright")->text(),
+                app_.label("awrong")->text()};
+    }
+
+    WatchingApplication& app_ = *static_cast<WatchingApplication*>(qApp);
+    std::unique_ptr<QTemporaryDir> pictures_;
+    ScriptedRandom random_;
+    std::unique_ptr<Form1> form_;
 };
 
-void StallTest::ticksAfterAStallNeitherNestNorGradeTwice() {
-    QTemporaryDir pictures;
-    QDir::setCurrent(pictures.path());
+// A quiz of three questions at half a second each, ready to go, with the watch on.
+void StallTest::init() {
+    pictures_ = std::make_unique<QTemporaryDir>();
+    QDir::setCurrent(pictures_->path());
+    copyPictures();
+    form_ = std::make_unique<Form1>(random_);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    form_->findChild<QScrollBar*>("IntScroll")->setValue(10);
+    form_->findChild<QScrollBar*>("questscroll")->setValue(26 - kQuestions);
+    app_.startWatching(form_.get());
+}
+
+void StallTest::cleanup() {
+    app_.watching = false;
+    app_.form = nullptr;
+    form_.reset();
+    QDir::setCurrent(QDir::tempPath());
+    pictures_.reset();
+}
+
+void StallTest::copyPictures(const QStringList& except) {
     const QDir assets(SOURCE_DIR "/assets");
     for (const QString& name : assets.entryList({"*.gif"})) {
-        QVERIFY(QFile::copy(assets.filePath(name), name));
+        QFile::remove(name);
+        if (!except.contains(name)) {
+            QVERIFY(QFile::copy(assets.filePath(name), name));
+        }
     }
-    ScriptedRandom random;
-    Form1 form(random);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.findChild<QScrollBar*>("IntScroll")->setValue(10);  // half a second a question
-    form.findChild<QScrollBar*>("questscroll")->setValue(26 - kQuestions);
-    app_.form = &form;
-    app_.watching = true;
+}
 
+// The quiz has ended: no tick ran inside another or graded twice, and every question counted.
+void StallTest::checkTheWatchedQuiz() {
+    app_.watching = false;
+    QVERIFY2(app_.ticks > 0, "no tick of a kernel timer was seen");
+    QCOMPARE(app_.ranInside, QStringList());
+    QCOMPARE(app_.largestStep, 1.0);
+    QCOMPARE(app_.brokenTotals, QStringList());
+    QCOMPARE(app_.label("lleft")->text(), QString("0"));
+    QCOMPARE(app_.counted(), double(kQuestions));
+}
+
+void StallTest::ticksAfterAStallNeitherNestNorGradeTwice() {
+    Form1& form = *form_;
     // The first question goes unanswered, so its pause starts at 0.5 s and is due to end at
     // 2.5 s; the thread sleeps from 0.6 s to 2.8 s. Later questions are answered right, and
     // the second one's tick falls due while the thread sleeps again.
@@ -103,32 +186,65 @@ void StallTest::ticksAfterAStallNeitherNestNorGradeTwice() {
         }
     });
     user.start(20);
-    QTimer::singleShot(600, [&] {
+    QTimer::singleShot(600, &user, [&] {
         QThread::msleep(2200);
         answering = true;
     });
-    QTimer::singleShot(3000, [] { QThread::msleep(1000); });
+    QTimer::singleShot(3000, &user, [] { QThread::msleep(1000); });
 
     form.findChild<ClickLabel*>("lgo")->click();
     QVERIFY(form.state().running);
     QTRY_VERIFY_WITH_TIMEOUT(!form.state().running, 20000);
-    app_.watching = false;
-
-    QCOMPARE(app_.deepest, 1);
-    QVERIFY(app_.ticks > 0);
-    QCOMPARE(app_.largestStep, 1.0);
-    QCOMPARE(app_.brokenTotals, QStringList());
-    QCOMPARE(app_.label("lleft")->text(), QString("0"));
-    QCOMPARE(app_.counted(), double(kQuestions));
+    checkTheWatchedQuiz();
     QVERIFY(numberIn(app_.label("awrong")) >= 1);
-    app_.form = nullptr;
+}
+
+// The first question is answered; then the key pictures go, so the tick that moves on opens a
+// message box, as a modal box does with an event loop of its own. It stays open while the
+// clock falls due three times; the pictures come back before it closes.
+void StallTest::noTickRunsInsideTheMessageBoxOfATick() {
+    Form1& form = *form_;
+    QElapsedTimer boxOpen;
+    QStringList whenOpened;
+    QStringList whenClosed;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (!boxOpen.isValid()) {
+                boxOpen.start();
+                whenOpened = counters();
+            }
+            if (boxOpen.hasExpired(1600)) {
+                copyPictures();
+                whenClosed = counters();
+                box->done(QMessageBox::Ok);
+            }
+            return;
+        }
+        const int right = form.state().rightPos;
+        if (right >= 1 && !form.arrowShown(right)) {
+            form.findChild<ClickLabel*>(QString("choice(%1)").arg(right))->click();
+        }
+    });
+    user.start(20);
+
+    form.findChild<ClickLabel*>("lgo")->click();
+    QVERIFY(form.state().running);
+    QStringList keyPictures;
+    for (int key = 1; key <= 14; ++key) {
+        keyPictures << QString("%1.gif").arg(key);
+    }
+    copyPictures(keyPictures);
+    QTRY_VERIFY_WITH_TIMEOUT(!form.state().running, 20000);
+
+    QVERIFY2(boxOpen.isValid(), "no message box opened");
+    QCOMPARE(whenOpened, QStringList({"2", "1", "0"}));
+    QCOMPARE(whenClosed, whenOpened);
+    checkTheWatchedQuiz();
 }
 
 int main(int argc, char** argv) {
-    fonts::installSubstitutions();
-    WatchingApplication app(argc, argv);
-    StallTest test(app);
-    return QTest::qExec(&test, argc, argv);
+    return runWidgetTest<StallTest, WatchingApplication>(argc, argv);
 }
 
 #include "test_stall.moc"
