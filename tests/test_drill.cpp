@@ -50,6 +50,7 @@ struct Rig {
         for (int i = 0; i < 10000 && state().running; ++i) {
             clock.runFor(100);
         }
+        QVERIFY2(!state().running, "the quiz still runs after 1000 simulated seconds");
     }
 };
 
@@ -365,7 +366,8 @@ void DrillTest::everyQuizGradesExactlyItsQuestions() {
     rig.setSeconds(seconds);
     rig.setQuestions(questions);
     rig.drill.lgo_Click();
-    while (rig.state().running) {
+    for (int step = 0; rig.state().running; ++step) {
+        QVERIFY2(step < 10000, "the quiz still runs after 10000 steps");
         switch (chance() % 3) {
             case 0:
                 rig.answerRight();

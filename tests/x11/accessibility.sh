@@ -23,6 +23,7 @@ announcements=$(mktemp)
 /usr/bin/python3 "$here/listen.py" 6 >"$announcements" &
 listener=$!
 for _ in $(seq 50); do grep -q listening "$announcements" && break; sleep 0.1; done
+grep -q listening "$announcements" || fail "the listener did not start within five seconds"
 
 xdotool windowfocus --sync "$WINDOW"
 xdotool key Tab Down Down Down Down            # the seconds bar to 1

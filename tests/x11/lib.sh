@@ -11,6 +11,7 @@ start_x_server() {
         [[ -s $fd_file ]] && break
         sleep 0.05
     done
+    [[ -s $fd_file ]] || { kill "$XVFB_PID"; fail "Xvfb did not start within five seconds"; }
     export DISPLAY=":$(head -n1 "$fd_file")"
     rm -f "$fd_file"
     trap stop_all EXIT
