@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -101,13 +102,25 @@ struct GifCloser {
 };
 using GifFile = std::unique_ptr<GifFileType, GifCloser>;
 
-QList<QRgb> coloursOf(const ColorMapObject& map, int transparent) {
-    QList<QRgb> colours;
-    for (int i = 0; i < map.ColorCount; ++i) {
+using ColourTable = std::array<QRgb, 256>;
+
+// A pixel that names no colour of the table shows nothing: it is transparent, or black in a
+// picture without transparency.
+ColourTable coloursOf(const ColorMapObject& map, int transparent, QRgb missing) {
+    ColourTable colours;
+    colours.fill(missing);
+    for (int i = 0; i < map.ColorCount && i < 256; ++i) {
         const GifColorType& c = map.Colors[i];
-        colours << (i == transparent ? qRgba(0, 0, 0, 0) : qRgb(c.Red, c.Green, c.Blue));
+        colours[static_cast<size_t>(i)] =
+            i == transparent ? qRgba(0, 0, 0, 0) : qRgb(c.Red, c.Green, c.Blue);
     }
     return colours;
+}
+
+bool coversScreen(const GifFileType& gif) {
+    const GifImageDesc& frame = gif.Image;
+    return frame.Left == 0 && frame.Top == 0 && frame.Width >= gif.SWidth &&
+           frame.Height >= gif.SHeight;
 }
 
 // The rows of a frame in the order the file holds them: interlaced frames hold every eighth
@@ -139,23 +152,27 @@ std::optional<QImage> decodeFirstFrame(GifFileType* gif, int transparent) {
     if (!map || !withinCap(frame.Width, frame.Height)) {
         return std::nullopt;
     }
-    const QList<QRgb> colours = coloursOf(*map, transparent);
-    QImage image(gif->SWidth, gif->SHeight, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    // As Qt's own reader does: a picture without transparency has no alpha channel, which
+    // makes it cheaper to draw.
+    const bool opaque = transparent == NO_TRANSPARENT_COLOR && coversScreen(*gif);
+    const ColourTable colours = coloursOf(*map, transparent, opaque ? qRgb(0, 0, 0) : 0);
+    QImage image(gif->SWidth, gif->SHeight, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    if (!opaque) {
+        image.fill(Qt::transparent);
+    }
     std::vector<GifPixelType> line(static_cast<size_t>(frame.Width));
     for (const int row : rowOrder(frame)) {
         if (DGifGetLine(gif, line.data(), frame.Width) != GIF_OK) {
             return std::nullopt;
         }
         const int y = frame.Top + row;
-        if (y >= image.height()) {
+        if (y >= image.height() || frame.Left >= image.width()) {
             continue;
         }
-        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < frame.Width && frame.Left + x < image.width(); ++x) {
-            pixels[frame.Left + x] = line[static_cast<size_t>(x)] < colours.size()
-                                         ? colours[line[static_cast<size_t>(x)]]
-                                         : qRgba(0, 0, 0, 0);
+        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y)) + frame.Left;
+        const int visible = std::min(frame.Width, image.width() - frame.Left);
+        for (int x = 0; x < visible; ++x) {
+            pixels[x] = colours[line[static_cast<size_t>(x)]];
         }
     }
     return image;
