@@ -63,6 +63,8 @@ private:
         QString keys;
     };
     Heard nowOnShow() const;
+    static QString gradingNews(const Heard& before, const Heard& now);
+    static QString countersNews(const Heard& before, const Heard& now);
     void tellLater();
     void tellWhatChanged();
     void tell(const QString& phrase);

@@ -179,7 +179,7 @@ QString questionPhrase(const QString& signature, const std::array<QString, 5>& a
     return answers[1].isEmpty() ? signature : signature + ": " + named.join(", ");
 }
 
-QString count(int number, const char* what) {
+QString counted(int number, const char* what) {
     return QString("%1 %2").arg(number).arg(what);
 }
 
@@ -309,34 +309,38 @@ void Form1::tellLater() {
     }
 }
 
+// A counter that went up by one has just graded the question the listener heard last.
+QString Form1::gradingNews(const Heard& before, const Heard& now) {
+    if (now.right == before.right + 1) {
+        return "Right: " + answerPhrase(before.answers, before.correct);
+    }
+    if (now.wrong == before.wrong + 1) {
+        return "Wrong: the answer is " + answerPhrase(before.answers, before.correct);
+    }
+    return {};
+}
+
+QString Form1::countersNews(const Heard& before, const Heard& now) {
+    QStringList counters;
+    if (now.right != before.right) {
+        counters << counted(now.right, "right");
+    }
+    if (now.wrong != before.wrong) {
+        counters << counted(now.wrong, "wrong");
+    }
+    if (now.left != before.left) {
+        counters << counted(now.left, now.left == 1 ? "question left" : "questions left");
+    }
+    return counters.join(", ");
+}
+
 void Form1::tellWhatChanged() {
     tellPending_ = false;
     const Heard before = heard_;
     const Heard now = nowOnShow();
     heard_ = now;
-    QStringList news;
-    if (!command_.isEmpty()) {
-        news << command_;
-        command_.clear();
-    }
-    if (now.right == before.right + 1) {
-        news << "Right: " + answerPhrase(before.answers, before.correct);
-    } else if (now.wrong == before.wrong + 1) {
-        news << "Wrong: the answer is " + answerPhrase(before.answers, before.correct);
-    }
-    QStringList counters;
-    if (now.right != before.right) {
-        counters << count(now.right, "right");
-    }
-    if (now.wrong != before.wrong) {
-        counters << count(now.wrong, "wrong");
-    }
-    if (now.left != before.left) {
-        counters << count(now.left, now.left == 1 ? "question left" : "questions left");
-    }
-    if (!counters.isEmpty()) {
-        news << counters.join(", ");
-    }
+    QStringList news = {command_, gradingNews(before, now), countersNews(before, now)};
+    command_.clear();
     if (now.signature != before.signature || now.answers != before.answers) {
         news << questionPhrase(now.signature, now.answers);
     }
@@ -346,6 +350,7 @@ void Form1::tellWhatChanged() {
     if (now.keys != before.keys) {
         news << now.keys;
     }
+    news.removeAll(QString());
     if (!news.isEmpty()) {
         tell(news.join(". ") + ".");
     }
