@@ -3,26 +3,16 @@
 #include <set>
 
 #include "counter.h"
-#include "drill.h"
-#include "fakewindow.h"
-#include "scriptedrandom.h"
-#include "simclock.h"
+#include "drillrig.h"
 
 namespace {
 
-struct Rig {
-    SimClock clock;
-    FakeWindow window;
-    ScriptedRandom random;
-    Drill drill{window, clock, random};
-    SimClock::SimTimer& timer1 = clock.timer("Timer1");
-    SimClock::SimTimer& timer2 = clock.timer("Timer2");
+struct Rig : DrillRig {
     std::set<int> gradedQuestions;
     bool gradedTwice = false;
 
     Rig() {
         clock.aroundTick = [this](SimClock::SimTimer& timer) { checkedTick(timer); };
-        drill.Form_Load();
     }
 
     // Runs a tick and notes which question it graded, if any.
@@ -91,6 +81,7 @@ private slots:
     void theClocksOwnTickIsNotRepeatedAfterItsBox();
     void aOneMillisecondTickUnderABoxWakesOnce();
     void thePhaseFollowsTheQuiz();
+    void restartAfterTheLastQuestionIsCountedOffGradesNoQuestionTwice();
 };
 
 void DrillTest::startsReadyWithBothTimersStopped() {
@@ -600,6 +591,25 @@ void DrillTest::thePhaseFollowsTheQuiz() {
     QCOMPARE(rig.drill.phase(), DrillPhase::Stopped);
     rig.drill.lrestart_Click();
     QCOMPARE(rig.drill.phase(), DrillPhase::Ready);
+}
+
+// The first fault the soak test found: Restart in the last question's interval, once that
+// question was counted off, let the next tick grade it again as the new quiz's first.
+void DrillTest::restartAfterTheLastQuestionIsCountedOffGradesNoQuestionTwice() {
+    Rig rig;
+    rig.setQuestions(1);
+    rig.drill.lgo_Click();
+    rig.answerRight();
+    rig.clock.runFor(5500);
+    COUNTERS(rig, "0", "1", "0");
+    QVERIFY(rig.runningState());
+
+    rig.drill.lrestart_Click();
+    QCOMPARE(rig.window.questionsShown(), 2);
+    rig.answerRight();
+    rig.clock.runFor(5500);
+    COUNTERS(rig, "0", "1", "0");
+    QVERIFY(!rig.gradedTwice);
 }
 
 QTEST_GUILESS_MAIN(DrillTest)
