@@ -95,12 +95,12 @@ Form3::Form3()
     setMouseTracking(true);
 
     makeLabel(this, "Label5", {160, 120, 141, 17}, "Freeware", Qt::AlignRight);
-    Label4 = makeLabel(this, "Label4", {48, 88, 224, 20}, linkCaption(), Qt::AlignHCenter);
-    Label4->setFont(boldFont("MS Sans Serif", 16));
-    Label4->setToolTip("Click To Visit");
-    Label4->setMouseTracking(true);
-    Label4->setCursor(Qt::PointingHandCursor);
-    Label4->installEventFilter(this);
+    link_ = makeLabel(this, "Label4", {48, 88, 224, 20}, linkCaption(), Qt::AlignHCenter);
+    link_->setFont(boldFont("MS Sans Serif", 16));
+    link_->setToolTip("Click To Visit");
+    link_->setMouseTracking(true);
+    link_->setCursor(Qt::PointingHandCursor);
+    link_->installEventFilter(this);
     makeLabel(this, "Label3", {11, 65, 210, 15}, "Please visit my website for more information");
     makeLabel(this, "Label2", {10, 121, 143, 17}, "\u00A9 2026 the Duridaz authors");
     auto* title = makeLabel(this, "Label1", {9, 7, 304, 45}, "Duridaz 2");
@@ -111,13 +111,13 @@ Form3::Form3()
 }
 
 void Form3::setLinkColour(const QColor& colour) {
-    QPalette palette = Label4->palette();
+    QPalette palette = link_->palette();
     palette.setColor(QPalette::WindowText, colour);
-    Label4->setPalette(palette);
+    link_->setPalette(palette);
 }
 
 bool Form3::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != Label4) {
+    if (watched != link_) {
         return false;
     }
     if (event->type() == QEvent::MouseMove) {
@@ -128,7 +128,7 @@ bool Form3::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && !std::exchange(linkDoubleClick_, false) &&
-            Label4->rect().contains(mouse->position().toPoint())) {
+            link_->rect().contains(mouse->position().toPoint())) {
             Label4_Click();
         }
     }

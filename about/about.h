@@ -9,6 +9,8 @@ inline constexpr const char* kWebAddress = "https://duridaz.org/";
 
 // The About window: title, notice and a link to the makers' page. There is only ever one;
 // it has no owner, so it outlives the main window, and a click on its background closes it.
+// As in the main window, members are named for their role; the design's names ("Label4") are
+// the object names.
 class Form3 : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +29,6 @@ private:
     void Form_Click();
     void Label4_Click();
 
-    QLabel* Label4 = nullptr;
+    QLabel* link_ = nullptr;
     bool linkDoubleClick_ = false;
 };

@@ -150,89 +150,90 @@ Form1::Form1(RandomSource& random, QWidget* parent)
 }
 
 void Form1::createControls() {
-    questscroll = makeScrollBar(this, "questscroll", 1, 25, 10);
-    IntScroll = makeScrollBar(this, "IntScroll", 0, 10, 5);
+    questionsBar_ = makeScrollBar(this, "questscroll", 1, 25, 10);
+    secondsBar_ = makeScrollBar(this, "IntScroll", 0, 10, 5);
 
-    Picture1 = makeImage(this, "Picture1");
-    Picture1->setPixmap(blankStaff_);
-    Picture1->setAutoFillBackground(true);
-    QPalette white = Picture1->palette();
+    picture_ = makeImage(this, "Picture1");
+    picture_->setPixmap(blankStaff_);
+    picture_->setAutoFillBackground(true);
+    QPalette white = picture_->palette();
     white.setColor(QPalette::Window, Qt::white);
-    Picture1->setPalette(white);
-    Picture1->setFocusPolicy(Qt::StrongFocus);
+    picture_->setPalette(white);
+    picture_->setFocusPolicy(Qt::StrongFocus);
 
-    Label3 = makeLabel<ClickLabel>(this, "Label3", "? ");
-    Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label3->setToolTip("About ");
+    logo_ = makeLabel<ClickLabel>(this, "Label3", "? ");
+    logo_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    logo_->setToolTip("About ");
 
-    ainput[2] = makeImage(this, "ainput(2)");
-    Label2 = makeLabel(this, "Label2", "questions");
-    Label1 = makeLabel(this, "Label1", "speed");
-    awrong = makeLabel(this, "awrong", "00");
-    aright = makeLabel(this, "aright", "00");
-    lleft = makeLabel(this, "lleft", "0");
-    for (QLabel* counter : {awrong, aright}) {
+    arrows_[2] = makeImage(this, "ainput(2)");
+    questionsWord_ = makeLabel(this, "Label2", "questions");
+    secondsWord_ = makeLabel(this, "Label1", "speed");
+    wrongCount_ = makeLabel(this, "awrong", "00");
+    rightCount_ = makeLabel(this, "aright", "00");
+    questionsLeft_ = makeLabel(this, "lleft", "0");
+    for (QLabel* counter : {wrongCount_, rightCount_}) {
         counter->setAlignment(Qt::AlignRight | Qt::AlignTop);
     }
-    lleft->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    questionsLeft_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    lrestart = makeLabel<ClickLabel>(this, "lrestart");
-    lselect = makeLabel<ClickLabel>(this, "lselect");
-    Iflats = makeImage(this, "Iflats");
-    Isharps = makeImage(this, "Isharps");
-    Iflats->setPixmap(lamp_);
-    Isharps->setPixmap(lamp_);
-    lstop = makeLabel<ClickLabel>(this, "lstop");
-    lgo = makeLabel<ClickLabel>(this, "lgo");
+    restartButton_ = makeLabel<ClickLabel>(this, "lrestart");
+    kindButton_ = makeLabel<ClickLabel>(this, "lselect");
+    flatsLamp_ = makeImage(this, "Iflats");
+    sharpsLamp_ = makeImage(this, "Isharps");
+    flatsLamp_->setPixmap(lamp_);
+    sharpsLamp_->setPixmap(lamp_);
+    stopButton_ = makeLabel<ClickLabel>(this, "lstop");
+    goButton_ = makeLabel<ClickLabel>(this, "lgo");
 
-    qNumber = makeLabel(this, "qNumber", "16");
-    qNumber->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    timeInt = makeLabel(this, "timeInt", "5");
-    timeInt->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    for (QLabel* label : {Label2, Label1, awrong, aright, lleft, timeInt}) {
+    questionsSetting_ = makeLabel(this, "qNumber", "16");
+    questionsSetting_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    secondsSetting_ = makeLabel(this, "timeInt", "5");
+    secondsSetting_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    for (QLabel* label : {questionsWord_, secondsWord_, wrongCount_, rightCount_, questionsLeft_,
+                          secondsSetting_}) {
         sizeToText(label);
     }
     // A blank column keeps a number or word clear of the bar beside it.
-    limitToRoom(Label1, Label1->width());
-    limitToRoom(Label2, questscroll->x() - Label2->x() - 1);
-    limitToRoom(timeInt, IntScroll->x() - timeInt->x() - 1);
-    for (QLabel* label : {Label1, Label2, timeInt}) {
+    limitToRoom(secondsWord_, secondsWord_->width());
+    limitToRoom(questionsWord_, questionsBar_->x() - questionsWord_->x() - 1);
+    limitToRoom(secondsSetting_, secondsBar_->x() - secondsSetting_->x() - 1);
+    for (QLabel* label : {secondsWord_, questionsWord_, secondsSetting_}) {
         fitToRoom(label);
     }
 
-    ainput[4] = makeImage(this, "ainput(4)");
-    ainput[3] = makeImage(this, "ainput(3)");
-    ainput[1] = makeImage(this, "ainput(1)");
+    arrows_[4] = makeImage(this, "ainput(4)");
+    arrows_[3] = makeImage(this, "ainput(3)");
+    arrows_[1] = makeImage(this, "ainput(1)");
     for (int pos = 4; pos >= 1; --pos) {
         const std::string name = "choice(" + std::to_string(pos) + ")";
         auto* label = makeLabel<ClickLabel>(this, name);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        choice[static_cast<size_t>(pos)] = label;
+        answers_[static_cast<size_t>(pos)] = label;
         setChoiceColour(pos, kWhite);
     }
 
     // The bars take every click on every pixel, whatever a caption beside them does.
-    IntScroll->raise();
-    questscroll->raise();
-    setTabOrder(Picture1, IntScroll);
-    setTabOrder(IntScroll, questscroll);
-    Picture1->setFocus();
+    secondsBar_->raise();
+    questionsBar_->raise();
+    setTabOrder(picture_, secondsBar_);
+    setTabOrder(secondsBar_, questionsBar_);
+    picture_->setFocus();
 }
 
 void Form1::connectControls() {
     for (int pos = 1; pos <= 4; ++pos) {
-        connect(choice[static_cast<size_t>(pos)], &ClickLabel::clicked, this,
+        connect(answers_[static_cast<size_t>(pos)], &ClickLabel::clicked, this,
                 [this, pos] { drill_.choice_Click(pos); });
     }
-    connect(IntScroll, &QScrollBar::valueChanged, this,
+    connect(secondsBar_, &QScrollBar::valueChanged, this,
             [this](int value) { drill_.IntScroll_Change(value); });
-    connect(questscroll, &QScrollBar::valueChanged, this,
+    connect(questionsBar_, &QScrollBar::valueChanged, this,
             [this](int value) { drill_.questscroll_Change(value); });
-    connect(lselect, &ClickLabel::clicked, this, [this] { drill_.lselect_Click(); });
-    connect(lgo, &ClickLabel::clicked, this, [this] { drill_.lgo_Click(); });
-    connect(lstop, &ClickLabel::clicked, this, [this] { drill_.lstop_Click(); });
-    connect(lrestart, &ClickLabel::clicked, this, [this] { drill_.lrestart_Click(); });
-    connect(Label3, &ClickLabel::clicked, this, [this] { Label3_Click(); });
+    connect(kindButton_, &ClickLabel::clicked, this, [this] { drill_.lselect_Click(); });
+    connect(goButton_, &ClickLabel::clicked, this, [this] { drill_.lgo_Click(); });
+    connect(stopButton_, &ClickLabel::clicked, this, [this] { drill_.lstop_Click(); });
+    connect(restartButton_, &ClickLabel::clicked, this, [this] { drill_.lrestart_Click(); });
+    connect(logo_, &ClickLabel::clicked, this, [this] { Label3_Click(); });
 }
 
 void Form1::Label3_Click() {
@@ -251,7 +252,7 @@ void Form1::paintEvent(QPaintEvent* event) {
 
 bool Form1::loadKeyPicture(const std::string& file) {
     const auto image = loadPictureFile(QString::fromStdString(file));
-    Picture1->setPixmap(image ? QPixmap::fromImage(*image) : blankStaff_);
+    picture_->setPixmap(image ? QPixmap::fromImage(*image) : blankStaff_);
     describePicture(image ? keytable::keyOfPictureFile(file) : 0);
     if (!accessibleDescription().isEmpty()) {
         setAccessibleDescription({});  // a new quiz has begun
@@ -272,12 +273,12 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::setChoiceText(int pos, const std::string& text) {
-    choice.at(static_cast<size_t>(pos))->setText(QString::fromStdString(text));
+    answers_.at(static_cast<size_t>(pos))->setText(QString::fromStdString(text));
     describeAnswer(pos);
 }
 
 void Form1::setChoiceColour(int pos, Rgb colour) {
-    QLabel* label = choice.at(static_cast<size_t>(pos));
+    QLabel* label = answers_.at(static_cast<size_t>(pos));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, toQColor(colour));
     label->setPalette(palette);
@@ -285,17 +286,17 @@ void Form1::setChoiceColour(int pos, Rgb colour) {
 }
 
 bool Form1::arrowShown(int pos) const {
-    return pos >= 1 && pos <= 4 && !ainput[static_cast<size_t>(pos)]->pixmap().isNull();
+    return pos >= 1 && pos <= 4 && !arrows_[static_cast<size_t>(pos)]->pixmap().isNull();
 }
 
 void Form1::clearArrow(int pos) {
-    ainput.at(static_cast<size_t>(pos))->clear();
+    arrows_.at(static_cast<size_t>(pos))->clear();
 }
 
 bool Form1::loadArrow(int pos) {
     const auto image = loadPictureFile("arrow.gif");
     if (image) {
-        ainput.at(static_cast<size_t>(pos))->setPixmap(QPixmap::fromImage(*image));
+        arrows_.at(static_cast<size_t>(pos))->setPixmap(QPixmap::fromImage(*image));
         describeAnswer(pos);
     }
     return image.has_value();
@@ -304,17 +305,17 @@ bool Form1::loadArrow(int pos) {
 QLabel* Form1::captionLabel(Caption which) const {
     switch (which) {
         case Caption::QuestionsLeft:
-            return lleft;
+            return questionsLeft_;
         case Caption::Right:
-            return aright;
+            return rightCount_;
         case Caption::Wrong:
-            return awrong;
+            return wrongCount_;
         case Caption::Seconds:
-            return timeInt;
+            return secondsSetting_;
         case Caption::Questions:
             break;
     }
-    return qNumber;
+    return questionsSetting_;
 }
 
 std::string Form1::caption(Caption which) const {
@@ -334,13 +335,13 @@ void Form1::setCaption(Caption which, const std::string& text) {
 }
 
 void Form1::setScrollBarsEnabled(bool enabled) {
-    IntScroll->setEnabled(enabled);
-    questscroll->setEnabled(enabled);
+    secondsBar_->setEnabled(enabled);
+    questionsBar_->setEnabled(enabled);
 }
 
 void Form1::showIndicators(bool sharps, bool flats) {
-    Isharps->setVisible(sharps);
-    Iflats->setVisible(flats);
+    sharpsLamp_->setVisible(sharps);
+    flatsLamp_->setVisible(flats);
     const char* asked = !sharps ? "the flat keys" : !flats ? "the sharp keys" : "all fourteen keys";
-    lselect->setAccessibleDescription(QString("Asks %1; press to change").arg(asked));
+    kindButton_->setAccessibleDescription(QString("Asks %1; press to change").arg(asked));
 }

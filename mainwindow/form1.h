@@ -16,6 +16,10 @@ class QScrollBar;
 // The main window: the picture, the four answers, the counters, the settings and the command
 // buttons over one painted background. The drill's rules live in Drill; this class builds
 // the controls and gives the drill its operations on them.
+//
+// Members are named for their role (goButton_, questionsLeft_). The names the window's design
+// gives its controls ("lgo", "lleft", "choice(1)") are their object names, by which tests,
+// tools and assistive technology find them, and name the event procedures (lgo_Click).
 class Form1 : public QWidget, public DrillView {
     Q_OBJECT
 public:
@@ -82,23 +86,23 @@ private:
     PreciseTimer::Factory timers_;
     Drill drill_;
 
-    QScrollBar* questscroll = nullptr;
-    QScrollBar* IntScroll = nullptr;
-    QLabel* Picture1 = nullptr;
-    ClickLabel* Label3 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* awrong = nullptr;
-    QLabel* aright = nullptr;
-    QLabel* lleft = nullptr;
-    ClickLabel* lrestart = nullptr;
-    ClickLabel* lselect = nullptr;
-    QLabel* Iflats = nullptr;
-    QLabel* Isharps = nullptr;
-    ClickLabel* lstop = nullptr;
-    ClickLabel* lgo = nullptr;
-    QLabel* qNumber = nullptr;
-    QLabel* timeInt = nullptr;
-    std::array<QLabel*, 5> ainput{};      // elements 1 to 4
-    std::array<ClickLabel*, 5> choice{};  // elements 1 to 4
+    QScrollBar* questionsBar_ = nullptr;
+    QScrollBar* secondsBar_ = nullptr;
+    QLabel* picture_ = nullptr;
+    ClickLabel* logo_ = nullptr;
+    QLabel* questionsWord_ = nullptr;
+    QLabel* secondsWord_ = nullptr;
+    QLabel* wrongCount_ = nullptr;
+    QLabel* rightCount_ = nullptr;
+    QLabel* questionsLeft_ = nullptr;
+    ClickLabel* restartButton_ = nullptr;
+    ClickLabel* kindButton_ = nullptr;
+    QLabel* flatsLamp_ = nullptr;
+    QLabel* sharpsLamp_ = nullptr;
+    ClickLabel* stopButton_ = nullptr;
+    ClickLabel* goButton_ = nullptr;
+    QLabel* questionsSetting_ = nullptr;
+    QLabel* secondsSetting_ = nullptr;
+    std::array<QLabel*, 5> arrows_{};       // elements 1 to 4
+    std::array<ClickLabel*, 5> answers_{};  // elements 1 to 4
 };

@@ -212,21 +212,21 @@ void Form1::bindKeys() {
 // reader that speaks only the focused control hears the changes as phrases (tellWhatChanged).
 void Form1::describeControls() {
     QAccessible::installFactory(accessibleDrillPart);
-    useOwnInterface<AccessibleSetting>(IntScroll);
-    useOwnInterface<AccessibleSetting>(questscroll);
-    useOwnInterface<AccessiblePicture>(Picture1);
-    describeButton(lgo, "Go", "Enter");
-    describeButton(lstop, "Stop", "Esc");
-    describeButton(lrestart, "Restart", "R");
-    describeButton(lselect, "Key kind", "S");
-    lgo->setAccessibleDescription("Starts the quiz, or resumes it after Stop");
-    lstop->setAccessibleDescription("Halts the quiz");
-    lrestart->setAccessibleDescription("Sets the counters back for a new quiz");
-    Label3->setAccessibleName("About");
-    Isharps->setAccessibleName("Sharp keys lamp");
-    Iflats->setAccessibleName("Flat keys lamp");
-    IntScroll->setAccessibleName(captionTitle(Caption::Seconds));
-    questscroll->setAccessibleName(captionTitle(Caption::Questions));
+    useOwnInterface<AccessibleSetting>(secondsBar_);
+    useOwnInterface<AccessibleSetting>(questionsBar_);
+    useOwnInterface<AccessiblePicture>(picture_);
+    describeButton(goButton_, "Go", "Enter");
+    describeButton(stopButton_, "Stop", "Esc");
+    describeButton(restartButton_, "Restart", "R");
+    describeButton(kindButton_, "Key kind", "S");
+    goButton_->setAccessibleDescription("Starts the quiz, or resumes it after Stop");
+    stopButton_->setAccessibleDescription("Halts the quiz");
+    restartButton_->setAccessibleDescription("Sets the counters back for a new quiz");
+    logo_->setAccessibleName("About");
+    sharpsLamp_->setAccessibleName("Sharp keys lamp");
+    flatsLamp_->setAccessibleName("Flat keys lamp");
+    secondsBar_->setAccessibleName(captionTitle(Caption::Seconds));
+    questionsBar_->setAccessibleName(captionTitle(Caption::Questions));
     for (Caption which : kAllCaptions) {
         describeCaption(which);
     }
@@ -239,7 +239,7 @@ void Form1::describeControls() {
 }
 
 void Form1::describeAnswer(int pos) {
-    QLabel* label = choice.at(static_cast<size_t>(pos));
+    QLabel* label = answers_.at(static_cast<size_t>(pos));
     QString name = QString("Answer %1").arg(pos);
     if (!label->text().isEmpty()) {
         name += ": " + label->text();
@@ -261,7 +261,7 @@ void Form1::describeCaption(Caption which) {
 }
 
 void Form1::describePicture(int key) {
-    Picture1->setAccessibleName(
+    picture_->setAccessibleName(
         key == 0 ? QString("Staff without a key signature")
                  : QString("Key signature: %1").arg(keytable::signatureText(key).c_str()));
     tellLater();
@@ -269,7 +269,7 @@ void Form1::describePicture(int key) {
 
 void Form1::quizEnded() {
     setAccessibleDescription(
-        QString("Quiz over: %1 right, %2 wrong").arg(aright->text(), awrong->text()));
+        QString("Quiz over: %1 right, %2 wrong").arg(rightCount_->text(), wrongCount_->text()));
     QAccessibleEvent over(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&over);
     command_ = accessibleDescription();
@@ -285,18 +285,20 @@ void Form1::commandActed(QuizCommand command) {
 
 Form1::Heard Form1::nowOnShow() const {
     Heard now;
-    now.signature = Picture1->accessibleName().remove("Key signature: ");
+    now.signature = picture_->accessibleName().remove("Key signature: ");
     for (int pos = 1; pos <= 4; ++pos) {
-        now.answers.at(static_cast<size_t>(pos)) = choice.at(static_cast<size_t>(pos))->text();
+        now.answers.at(static_cast<size_t>(pos)) = answers_.at(static_cast<size_t>(pos))->text();
         if (arrowShown(pos)) {
             now.choice = pos;
         }
     }
     now.correct = drill_.state().rightPos;
-    now.right = aright->text().toInt();
-    now.wrong = awrong->text().toInt();
-    now.left = lleft->text().toInt();
-    now.keys = Isharps->isHidden() ? "Flat keys" : Iflats->isHidden() ? "Sharp keys" : "All keys";
+    now.right = rightCount_->text().toInt();
+    now.wrong = wrongCount_->text().toInt();
+    now.left = questionsLeft_->text().toInt();
+    now.keys = sharpsLamp_->isHidden()  ? "Flat keys"
+               : flatsLamp_->isHidden() ? "Sharp keys"
+                                        : "All keys";
     return now;
 }
 
@@ -360,8 +362,8 @@ void Form1::tellWhatChanged() {
 // reader follows the setting.
 void Form1::tell(const QString& phrase) {
     auto* picture =
-        dynamic_cast<AccessiblePicture*>(QAccessible::queryAccessibleInterface(Picture1));
-    if (picture && Picture1->hasFocus()) {
+        dynamic_cast<AccessiblePicture*>(QAccessible::queryAccessibleInterface(picture_));
+    if (picture && picture_->hasFocus()) {
         picture->say(phrase);
     }
 }
