@@ -291,6 +291,7 @@ bool Form1::arrowShown(int pos) const {
 
 void Form1::clearArrow(int pos) {
     arrows_.at(static_cast<size_t>(pos))->clear();
+    describeAnswer(pos);
 }
 
 bool Form1::loadArrow(int pos) {
@@ -344,4 +345,5 @@ void Form1::showIndicators(bool sharps, bool flats) {
     flatsLamp_->setVisible(flats);
     const char* asked = !sharps ? "the flat keys" : !flats ? "the sharp keys" : "all fourteen keys";
     kindButton_->setAccessibleDescription(QString("Asks %1; press to change").arg(asked));
+    tellLater();  // the lamps change without a caption: the listener hears the key kind
 }

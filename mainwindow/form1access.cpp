@@ -201,11 +201,7 @@ void Form1::bindKeys() {
     }
     bind(Qt::Key_Escape, [this] { drill_.lstop_Click(); });
     bind(Qt::Key_R, [this] { drill_.lrestart_Click(); });
-    // The lamps change without a caption; the listener hears the key kind with the key.
-    bind(Qt::Key_S, [this] {
-        drill_.lselect_Click();
-        tellLater();
-    });
+    bind(Qt::Key_S, [this] { drill_.lselect_Click(); });
 }
 
 // Names and descriptions for assistive technology, kept up to date with the screen. A screen

@@ -81,8 +81,6 @@ private slots:
     void clicksOnAnswersMoveTheSingleArrow();
     void aMissingArrowShowsItsBoxAndTheDrillGoesOn();
     void aMissingKeyPictureShowsItsBoxAndTheDrillGoesOn();
-    void ticksFallingDueWhileABoxIsOpenAreDropped();
-    void theClocksOwnTickIsNotRepeatedAfterItsBox();
     void captionsAreNeverReadAsMarkup();
 
 private:
@@ -375,37 +373,6 @@ void Form1Test::aMissingKeyPictureShowsItsBoxAndTheDrillGoesOn() {
     QVERIFY(names.contains("B"));
     QCOMPARE(names.removeDuplicates(), 0);
     QVERIFY(form->state().running);
-}
-
-void Form1Test::ticksFallingDueWhileABoxIsOpenAreDropped() {
-    form->findChild<QScrollBar*>("IntScroll")->setValue(10);  // 500 ms a question
-    click("lgo");
-    QFile::remove("arrow.gif");
-    SeenBox seen;
-    closeNextMessageBox(&seen, form.get(), 1300);
-    click("choice(1)");
-    QCOMPARE(seen.counters, QStringList({"16", "0", "0"}));
-    QTRY_COMPARE_WITH_TIMEOUT(label("awrong")->text(), QString("1"), 2000);
-}
-
-// A question prepared by a tick whose picture is missing gets its full time after the box,
-// rather than being graded the moment the box closes.
-void Form1Test::theClocksOwnTickIsNotRepeatedAfterItsBox() {
-    form->findChild<QScrollBar*>("IntScroll")->setValue(10);  // 500 ms a question
-    click("lgo");
-    click(qPrintable(QString("choice(%1)").arg(form->state().rightPos)));
-    QStringList keyPictures;
-    for (int key = 1; key <= 14; ++key) {
-        keyPictures << QString("%1.gif").arg(key);
-    }
-    copyPictures(keyPictures);
-    SeenBox seen;
-    closeNextMessageBox(&seen, form.get(), 1300);
-    QTRY_VERIFY_WITH_TIMEOUT(!seen.title.isEmpty(), 3000);
-    QCOMPARE(seen.counters, QStringList({"15", "1", "0"}));
-    QTest::qWait(300);
-    QCOMPARE(label("awrong")->text(), QString("0"));
-    QTRY_COMPARE_WITH_TIMEOUT(label("awrong")->text(), QString("1"), 2000);
 }
 
 // A caption that looks like markup is drawn as it is written, tags and all: its ink is as wide

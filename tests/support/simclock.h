@@ -79,7 +79,8 @@ public:
     void runUntil(std::int64_t time) {
         while (SimTimer* timer = nextDue(time)) {
             now_ = timer->due_;
-            timer->due_ = now_ + timer->interval_;
+            // An interval of 0 ticks on every pass of the event loop: here, every millisecond.
+            timer->due_ = now_ + std::max(timer->interval_, 1);
             if (timer->held_) {
                 ++dropped;
                 continue;
