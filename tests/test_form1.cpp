@@ -14,6 +14,7 @@
 #include "fonts.h"
 #include "form1.h"
 #include "layout.h"
+#include "pictures.h"
 #include "scriptedrandom.h"
 #include "support/messagebox.h"
 #include "support/widgettest.h"
@@ -88,7 +89,6 @@ private:
     QScrollBar* bar(const char* name) { return form->findChild<QScrollBar*>(name); }
     QRect inkOf(QLabel* label);
     void click(const char* name) { QTest::mouseClick(label(name), Qt::LeftButton); }
-    void copyPictures(const QStringList& except = {});
 
     std::unique_ptr<QTemporaryDir> pictures;
     ScriptedRandom random;
@@ -98,20 +98,10 @@ private:
 void Form1Test::init() {
     pictures = std::make_unique<QTemporaryDir>();
     QDir::setCurrent(pictures->path());
-    copyPictures();
+    QVERIFY(pictures::copyAllBut());
     form = std::make_unique<Form1>(random);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-}
-
-void Form1Test::copyPictures(const QStringList& except) {
-    const QDir assets(SOURCE_DIR "/assets");
-    for (const QString& name : assets.entryList({"*.gif"})) {
-        QFile::remove(name);
-        if (!except.contains(name)) {
-            QVERIFY(QFile::copy(assets.filePath(name), name));
-        }
-    }
 }
 
 void Form1Test::theWindowAtRest() {
@@ -281,11 +271,7 @@ void Form1Test::closingTheWindowEndsItsDrill() {
     click("lgo");
     form->close();
     QVERIFY(!form->state().running);
-    QStringList keyPictures;
-    for (int key = 1; key <= 14; ++key) {
-        keyPictures << QString("%1.gif").arg(key);
-    }
-    copyPictures(keyPictures);
+    QVERIFY(pictures::copyAllBut(pictures::keyPictures()));
     QTest::qWait(1200);
     QCOMPARE(label("lleft")->text(), QString("16"));
     QCOMPARE(label("awrong")->text(), QString("0"));
@@ -351,13 +337,13 @@ void Form1Test::aMissingArrowShowsItsBoxAndTheDrillGoesOn() {
     QVERIFY(!form->arrowShown(2));
     QVERIFY(form->state().running);
 
-    copyPictures();
+    QVERIFY(pictures::copyAllBut());
     click("choice(2)");
     QVERIFY(form->arrowShown(2));
 }
 
 void Form1Test::aMissingKeyPictureShowsItsBoxAndTheDrillGoesOn() {
-    copyPictures({"5.gif"});
+    QVERIFY(pictures::copyAllBut({"5.gif"}));
     random.script({ScriptedRandom::drawFor(5, 14, 1)});
     SeenBox seen;
     closeNextMessageBox(&seen, form.get());

@@ -17,6 +17,7 @@
 #include "clicklabel.h"
 #include "counter.h"
 #include "form1.h"
+#include "pictures.h"
 #include "scriptedrandom.h"
 #include "support/widgettest.h"
 
@@ -117,7 +118,6 @@ private slots:
     void noTickRunsInsideTheMessageBoxOfATick();
 
 private:
-    void copyPictures(const QStringList& except = {});
     void checkTheWatchedQuiz();
     QStringList counters() const {
         return {app_.label("lleft")->text(), app_.label("aright")->text(),
@@ -134,7 +134,7 @@ private:
 void StallTest::init() {
     pictures_ = std::make_unique<QTemporaryDir>();
     QDir::setCurrent(pictures_->path());
-    copyPictures();
+    QVERIFY(pictures::copyAllBut());
     form_ = std::make_unique<Form1>(random_);
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
@@ -149,16 +149,6 @@ void StallTest::cleanup() {
     form_.reset();
     QDir::setCurrent(QDir::tempPath());
     pictures_.reset();
-}
-
-void StallTest::copyPictures(const QStringList& except) {
-    const QDir assets(SOURCE_DIR "/assets");
-    for (const QString& name : assets.entryList({"*.gif"})) {
-        QFile::remove(name);
-        if (!except.contains(name)) {
-            QVERIFY(QFile::copy(assets.filePath(name), name));
-        }
-    }
 }
 
 // The quiz has ended: no tick ran inside another or graded twice, and every question counted.
@@ -215,7 +205,7 @@ void StallTest::noTickRunsInsideTheMessageBoxOfATick() {
                 whenOpened = counters();
             }
             if (boxOpen.hasExpired(1600)) {
-                copyPictures();
+                QVERIFY(pictures::copyAllBut());
                 whenClosed = counters();
                 box->done(QMessageBox::Ok);
             }
@@ -230,11 +220,7 @@ void StallTest::noTickRunsInsideTheMessageBoxOfATick() {
 
     form.findChild<ClickLabel*>("lgo")->click();
     QVERIFY(form.state().running);
-    QStringList keyPictures;
-    for (int key = 1; key <= 14; ++key) {
-        keyPictures << QString("%1.gif").arg(key);
-    }
-    copyPictures(keyPictures);
+    QVERIFY(pictures::copyAllBut(pictures::keyPictures()));
     QTRY_VERIFY_WITH_TIMEOUT(!form.state().running, 20000);
 
     QVERIFY2(boxOpen.isValid(), "no message box opened");
