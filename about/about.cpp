@@ -8,6 +8,8 @@
 #include <QUrl>
 #include <utility>
 
+#include "fonts.h"
+
 namespace {
 
 QPointer<Form3>& theWindow() {
@@ -22,24 +24,6 @@ QString linkCaption() {
         address.chop(1);
     }
     return address;
-}
-
-QFont boldFont(const char* family, int pixelHeight) {
-    QFont font(family);
-    font.setPixelSize(pixelHeight);
-    font.setBold(true);
-    return font;
-}
-
-// The substitute face is a little wider than the dialog's original bitmap face: narrow a
-// caption that would not fit its fixed width rather than cut it off.
-void fitToWidth(QLabel* label) {
-    const int advance = label->fontMetrics().horizontalAdvance(label->text());
-    if (advance > label->width()) {
-        QFont font = label->font();
-        font.setStretch(100 * label->width() / advance);
-        label->setFont(font);
-    }
 }
 
 // The labels are opaque, in the window's colours; clicks and moves on them go no further.
@@ -87,16 +71,14 @@ Form3::Form3()
     icon.addFile(":/about/pictures/about-green.png", {}, QIcon::Active);
     icon.addFile(":/about/pictures/about-mono.png", {}, QIcon::Disabled);
     setWindowIcon(icon);
-    QFont dialogFont("MS Sans Serif");
-    dialogFont.setPixelSize(11);
-    setFont(dialogFont);
+    setFont(fonts::dialogDefault());
     setGeometry(3, 242, 312, 141);
     setFixedSize(312, 141);
     setMouseTracking(true);
 
     makeLabel(this, "Label5", {160, 120, 141, 17}, "Freeware", Qt::AlignRight);
     link_ = makeLabel(this, "Label4", {48, 88, 224, 20}, linkCaption(), Qt::AlignHCenter);
-    link_->setFont(boldFont("MS Sans Serif", 16));
+    link_->setFont(fonts::dialogBold(16));
     link_->setToolTip("Click To Visit");
     link_->setMouseTracking(true);
     link_->setCursor(Qt::PointingHandCursor);
@@ -104,9 +86,9 @@ Form3::Form3()
     makeLabel(this, "Label3", {11, 65, 210, 15}, "Please visit my website for more information");
     makeLabel(this, "Label2", {10, 121, 143, 17}, "\u00A9 2026 the Duridaz authors");
     auto* title = makeLabel(this, "Label1", {9, 7, 304, 45}, "Duridaz 2");
-    title->setFont(boldFont("Arial", 32));
+    title->setFont(fonts::arialBold(32));
     for (QLabel* label : findChildren<QLabel*>()) {
-        fitToWidth(label);
+        label->setFont(fonts::narrowedToFit(label->font(), label->text(), label->width()));
     }
 }
 

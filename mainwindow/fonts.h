@@ -10,5 +10,11 @@ void installSubstitutions();
 
 QFont arialBold(int pixelHeight);
 QFont dialogDefault();
+QFont dialogBold(int pixelHeight);
+
+// The substitute faces are a little wider than the ones the windows were drawn for: a text
+// that would not fit the width given is set in a narrower stretch of the same face, never
+// cut off or run under the next control.
+QFont narrowedToFit(QFont font, const QString& text, int width);
 
 }  // namespace fonts

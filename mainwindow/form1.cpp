@@ -73,28 +73,11 @@ void limitToRoom(QLabel* label, int room) {
     label->setProperty(kRoom, room);
 }
 
-bool inkFits(const QFont& font, const QString& text, int room) {
-    const QFontMetrics metrics(font);
-    return metrics.horizontalAdvance(text) <= room &&
-           metrics.tightBoundingRect(text).right() < room;
-}
-
-// The substitute face is a little wider than the one the window was drawn for: a caption that
-// would not fit its room is set in a narrower stretch of the same face, never cut off or run
-// under the next control.
 void fitToRoom(QLabel* label) {
     const QVariant room = label->property(kRoom);
-    if (!room.isValid()) {
-        return;
+    if (room.isValid()) {
+        label->setFont(fonts::narrowedToFit(label->font(), label->text(), room.toInt()));
     }
-    QFont font = label->font();
-    for (int stretch = QFont::Unstretched; stretch > QFont::UltraCondensed; --stretch) {
-        font.setStretch(stretch);
-        if (inkFits(font, label->text(), room.toInt())) {
-            break;
-        }
-    }
-    label->setFont(font);
 }
 
 // Reads one of the window's own pictures by its known format: guessing the format from the
