@@ -66,7 +66,7 @@ Form3::Form3()
     Q_INIT_RESOURCE(about);  // the icon lives in a static library
     setObjectName("Form3");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("About");
+    setWindowTitle(tr("About"));
     QIcon icon(":/about/pictures/about-red.png");
     icon.addFile(":/about/pictures/about-green.png", {}, QIcon::Active);
     icon.addFile(":/about/pictures/about-mono.png", {}, QIcon::Disabled);
@@ -76,15 +76,16 @@ Form3::Form3()
     setFixedSize(312, 141);
     setMouseTracking(true);
 
-    makeLabel(this, "Label5", {160, 120, 141, 17}, "Freeware", Qt::AlignRight);
+    makeLabel(this, "Label5", {160, 120, 141, 17}, tr("Freeware"), Qt::AlignRight);
     link_ = makeLabel(this, "Label4", {48, 88, 224, 20}, linkCaption(), Qt::AlignHCenter);
     link_->setFont(fonts::dialogBold(16));
-    link_->setToolTip("Click To Visit");
+    link_->setToolTip(tr("Click To Visit"));
     link_->setMouseTracking(true);
     link_->setCursor(Qt::PointingHandCursor);
     link_->installEventFilter(this);
-    makeLabel(this, "Label3", {11, 65, 210, 15}, "Please visit my website for more information");
-    makeLabel(this, "Label2", {10, 121, 143, 17}, "\u00A9 2026 the Duridaz authors");
+    makeLabel(this, "Label3", {11, 65, 210, 15},
+              tr("Please visit my website for more information"));
+    makeLabel(this, "Label2", {10, 121, 143, 17}, tr("\u00A9 2026 the Duridaz authors"));
     auto* title = makeLabel(this, "Label1", {9, 7, 304, 45}, "Duridaz 2");
     title->setFont(fonts::arialBold(32));
     for (QLabel* label : findChildren<QLabel*>()) {

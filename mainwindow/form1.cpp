@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
@@ -101,6 +103,13 @@ QPixmap ownPicture(const QString& name) {
     return resourcePicture(name);
 }
 
+// The backdrop with the painted words in the window's language, where there is one.
+QString backgroundFor(const QString& language) {
+    const QString translated = QString("background-%1.gif").arg(language);
+    return !language.isEmpty() && QFile::exists(":/pictures/" + translated) ? translated
+                                                                            : "background.gif";
+}
+
 QColor toQColor(Rgb colour) {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                   static_cast<int>((colour >> 16) & 0xFF));
@@ -108,13 +117,13 @@ QColor toQColor(Rgb colour) {
 
 }  // namespace
 
-Form1::Form1(RandomSource& random, QWidget* parent)
+Form1::Form1(RandomSource& random, const QString& language, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       drill_(*this, timers_, random) {
     Q_INIT_RESOURCE(mainwindow);  // the pictures live in a static library
     setObjectName("Form1");
-    background_ = ownPicture("background.gif");
+    background_ = ownPicture(backgroundFor(language));
     blankStaff_ = ownPicture("blankstaff.gif");
     lamp_ = ownPicture("lamp.bmp");
     setWindowTitle("Duridaz");
@@ -146,11 +155,11 @@ void Form1::createControls() {
 
     logo_ = makeLabel<ClickLabel>(this, "Label3", "? ");
     logo_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    logo_->setToolTip("About ");
+    logo_->setToolTip(tr("About "));
 
     arrows_[2] = makeImage(this, "ainput(2)");
-    questionsWord_ = makeLabel(this, "Label2", "questions");
-    secondsWord_ = makeLabel(this, "Label1", "speed");
+    questionsWord_ = makeLabel(this, "Label2", tr("questions"));
+    secondsWord_ = makeLabel(this, "Label1", tr("speed"));
     wrongCount_ = makeLabel(this, "awrong", "00");
     rightCount_ = makeLabel(this, "aright", "00");
     questionsLeft_ = makeLabel(this, "lleft", "0");
@@ -245,7 +254,7 @@ bool Form1::loadKeyPicture(const std::string& file) {
 
 void Form1::reportMissingFile(const std::string& file) {
     QMessageBox box(QMessageBox::Critical, QString::fromStdString(file),
-                    "A File That Is Needed Was Not Found!", QMessageBox::Ok, this);
+                    tr("A File That Is Needed Was Not Found!"), QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -256,7 +265,9 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::setChoiceText(int pos, const std::string& text) {
-    answers_.at(static_cast<size_t>(pos))->setText(QString::fromStdString(text));
+    // The drill names keys in English; the label shows the name in the user's language.
+    answers_.at(static_cast<size_t>(pos))
+        ->setText(QCoreApplication::translate("KeyName", text.c_str()));
     describeAnswer(pos);
 }
 
@@ -326,7 +337,8 @@ void Form1::setScrollBarsEnabled(bool enabled) {
 void Form1::showIndicators(bool sharps, bool flats) {
     sharpsLamp_->setVisible(sharps);
     flatsLamp_->setVisible(flats);
-    const char* asked = !sharps ? "the flat keys" : !flats ? "the sharp keys" : "all fourteen keys";
-    kindButton_->setAccessibleDescription(QString("Asks %1; press to change").arg(asked));
+    kindButton_->setAccessibleDescription(!sharps  ? tr("Asks the flat keys; press to change")
+                                          : !flats ? tr("Asks the sharp keys; press to change")
+                                                   : tr("Asks all fourteen keys; press to change"));
     tellLater();  // the lamps change without a caption: the listener hears the key kind
 }

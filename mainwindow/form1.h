@@ -23,7 +23,9 @@ class QScrollBar;
 class Form1 : public QWidget, public DrillView {
     Q_OBJECT
 public:
-    explicit Form1(RandomSource& random, QWidget* parent = nullptr);
+    // The language ("de"; empty for English) picks the painted words; the captions come from
+    // the installed translation.
+    explicit Form1(RandomSource& random, const QString& language = {}, QWidget* parent = nullptr);
 
     const QuizState& state() const { return drill_.state(); }
 
@@ -54,6 +56,7 @@ private:
     void describeAnswer(int pos);
     void describeCaption(Caption which);
     void describePicture(int key);
+    QString signature_;  // what the picture shows, in words
 
     // What a listener has last been told, so that each change is spoken once.
     struct Heard {

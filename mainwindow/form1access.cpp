@@ -1,6 +1,7 @@
 // The main window's keys and what it tells assistive technology.
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QScrollBar>
@@ -14,20 +15,25 @@
 
 namespace {
 
-const char* captionTitle(Caption which) {
+QString captionTitle(Caption which) {
     switch (which) {
         case Caption::QuestionsLeft:
-            return "Questions left";
+            return Form1::tr("Questions left");
         case Caption::Right:
-            return "Right answers";
+            return Form1::tr("Right answers");
         case Caption::Wrong:
-            return "Wrong answers";
+            return Form1::tr("Wrong answers");
         case Caption::Seconds:
-            return "Seconds per question";
+            return Form1::tr("Seconds per question");
         case Caption::Questions:
             break;
     }
-    return "Questions per quiz";
+    return Form1::tr("Questions per quiz");
+}
+
+// A title and what follows it: "Questions left: 3".
+QString titled(const QString& title, const QString& text) {
+    return Form1::tr("%1: %2").arg(title, text);
 }
 
 constexpr Caption kAllCaptions[] = {Caption::QuestionsLeft, Caption::Right, Caption::Wrong,
@@ -176,11 +182,13 @@ QString questionPhrase(const QString& signature, const std::array<QString, 5>& a
     for (int pos = 1; pos <= 4; ++pos) {
         named << QString("%1 %2").arg(pos).arg(answers.at(static_cast<size_t>(pos)));
     }
-    return answers[1].isEmpty() ? signature : signature + ": " + named.join(", ");
+    return answers[1].isEmpty() ? signature : titled(signature, named.join(", "));
 }
 
-QString counted(int number, const char* what) {
-    return QString("%1 %2").arg(number).arg(what);
+QString signatureWords(int key) {
+    const std::string words(keytable::signatureWords(key));
+    return QCoreApplication::translate("Signature", words.c_str())
+        .arg(keytable::accidentalCount(key));
 }
 
 }  // namespace
@@ -211,16 +219,16 @@ void Form1::describeControls() {
     useOwnInterface<AccessibleSetting>(secondsBar_);
     useOwnInterface<AccessibleSetting>(questionsBar_);
     useOwnInterface<AccessiblePicture>(picture_);
-    describeButton(goButton_, "Go", "Enter");
-    describeButton(stopButton_, "Stop", "Esc");
-    describeButton(restartButton_, "Restart", "R");
-    describeButton(kindButton_, "Key kind", "S");
-    goButton_->setAccessibleDescription("Starts the quiz, or resumes it after Stop");
-    stopButton_->setAccessibleDescription("Halts the quiz");
-    restartButton_->setAccessibleDescription("Sets the counters back for a new quiz");
-    logo_->setAccessibleName("About");
-    sharpsLamp_->setAccessibleName("Sharp keys lamp");
-    flatsLamp_->setAccessibleName("Flat keys lamp");
+    describeButton(goButton_, tr("Go"), tr("Enter"));
+    describeButton(stopButton_, tr("Stop"), "Esc");
+    describeButton(restartButton_, tr("Restart"), "R");
+    describeButton(kindButton_, tr("Key kind"), "S");
+    goButton_->setAccessibleDescription(tr("Starts the quiz, or resumes it after Stop"));
+    stopButton_->setAccessibleDescription(tr("Halts the quiz"));
+    restartButton_->setAccessibleDescription(tr("Sets the counters back for a new quiz"));
+    logo_->setAccessibleName(tr("About"));
+    sharpsLamp_->setAccessibleName(tr("Sharp keys lamp"));
+    flatsLamp_->setAccessibleName(tr("Flat keys lamp"));
     secondsBar_->setAccessibleName(captionTitle(Caption::Seconds));
     questionsBar_->setAccessibleName(captionTitle(Caption::Questions));
     for (Caption which : kAllCaptions) {
@@ -236,15 +244,15 @@ void Form1::describeControls() {
 
 void Form1::describeAnswer(int pos) {
     QLabel* label = answers_.at(static_cast<size_t>(pos));
-    QString name = QString("Answer %1").arg(pos);
+    QString name = tr("Answer %1").arg(pos);
     if (!label->text().isEmpty()) {
-        name += ": " + label->text();
+        name = titled(name, label->text());
     }
     if (arrowShown(pos)) {
-        name += ", your choice";
+        name += tr(", your choice");
     }
     if (label->palette().color(QPalette::WindowText) == QColor(Qt::red)) {
-        name += ", the correct answer";
+        name += tr(", the correct answer");
     }
     label->setAccessibleName(name);
     tellLater();
@@ -252,20 +260,19 @@ void Form1::describeAnswer(int pos) {
 
 void Form1::describeCaption(Caption which) {
     QLabel* label = captionLabel(which);
-    label->setAccessibleName(QString("%1: %2").arg(captionTitle(which), label->text()));
+    label->setAccessibleName(titled(captionTitle(which), label->text()));
     tellLater();
 }
 
 void Form1::describePicture(int key) {
-    picture_->setAccessibleName(
-        key == 0 ? QString("Staff without a key signature")
-                 : QString("Key signature: %1").arg(keytable::signatureText(key).c_str()));
+    signature_ = key == 0 ? tr("Staff without a key signature") : signatureWords(key);
+    picture_->setAccessibleName(key == 0 ? signature_ : titled(tr("Key signature"), signature_));
     tellLater();
 }
 
 void Form1::quizEnded() {
     setAccessibleDescription(
-        QString("Quiz over: %1 right, %2 wrong").arg(rightCount_->text(), wrongCount_->text()));
+        tr("Quiz over: %1 right, %2 wrong").arg(rightCount_->text(), wrongCount_->text()));
     QAccessibleEvent over(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&over);
     command_ = accessibleDescription();
@@ -273,15 +280,15 @@ void Form1::quizEnded() {
 }
 
 void Form1::commandActed(QuizCommand command) {
-    command_ = command == QuizCommand::Go     ? "Go"
-               : command == QuizCommand::Stop ? "Stopped"
-                                              : "Restart";
+    command_ = command == QuizCommand::Go     ? tr("Go")
+               : command == QuizCommand::Stop ? tr("Stopped")
+                                              : tr("Restart");
     tellLater();
 }
 
 Form1::Heard Form1::nowOnShow() const {
     Heard now;
-    now.signature = picture_->accessibleName().remove("Key signature: ");
+    now.signature = signature_;
     for (int pos = 1; pos <= 4; ++pos) {
         now.answers.at(static_cast<size_t>(pos)) = answers_.at(static_cast<size_t>(pos))->text();
         if (arrowShown(pos)) {
@@ -292,9 +299,9 @@ Form1::Heard Form1::nowOnShow() const {
     now.right = rightCount_->text().toInt();
     now.wrong = wrongCount_->text().toInt();
     now.left = questionsLeft_->text().toInt();
-    now.keys = sharpsLamp_->isHidden()  ? "Flat keys"
-               : flatsLamp_->isHidden() ? "Sharp keys"
-                                        : "All keys";
+    now.keys = sharpsLamp_->isHidden()  ? tr("Flat keys")
+               : flatsLamp_->isHidden() ? tr("Sharp keys")
+                                        : tr("All keys");
     return now;
 }
 
@@ -310,10 +317,10 @@ void Form1::tellLater() {
 // A counter that went up by one has just graded the question the listener heard last.
 QString Form1::gradingNews(const Heard& before, const Heard& now) {
     if (now.right == before.right + 1) {
-        return "Right: " + answerPhrase(before.answers, before.correct);
+        return tr("Right: %1").arg(answerPhrase(before.answers, before.correct));
     }
     if (now.wrong == before.wrong + 1) {
-        return "Wrong: the answer is " + answerPhrase(before.answers, before.correct);
+        return tr("Wrong: the answer is %1").arg(answerPhrase(before.answers, before.correct));
     }
     return {};
 }
@@ -321,13 +328,14 @@ QString Form1::gradingNews(const Heard& before, const Heard& now) {
 QString Form1::countersNews(const Heard& before, const Heard& now) {
     QStringList counters;
     if (now.right != before.right) {
-        counters << counted(now.right, "right");
+        counters << tr("%1 right").arg(now.right);
     }
     if (now.wrong != before.wrong) {
-        counters << counted(now.wrong, "wrong");
+        counters << tr("%1 wrong").arg(now.wrong);
     }
     if (now.left != before.left) {
-        counters << counted(now.left, now.left == 1 ? "question left" : "questions left");
+        counters
+            << (now.left == 1 ? tr("%1 question left") : tr("%1 questions left")).arg(now.left);
     }
     return counters.join(", ");
 }
@@ -343,7 +351,7 @@ void Form1::tellWhatChanged() {
         news << questionPhrase(now.signature, now.answers);
     }
     if (now.choice != before.choice && now.choice != 0) {
-        news << "You chose " + answerPhrase(now.answers, now.choice);
+        news << tr("You chose %1").arg(answerPhrase(now.answers, now.choice));
     }
     if (now.keys != before.keys) {
         news << now.keys;

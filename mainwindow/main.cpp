@@ -1,10 +1,12 @@
 #include <QApplication>
+#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include "fonts.h"
 #include "form1.h"
+#include "translation.h"
 
 namespace {
 
@@ -64,8 +66,9 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(standard);
     passOnHeldMessages();
     QGuiApplication::setDesktopFileName("org.duridaz.Duridaz");
+    const Translation translation(QLocale::system().uiLanguages());
     ClockRandom random;
-    Form1 form(random);
+    Form1 form(random, translation.language());
     form.show();
     return QApplication::exec();
 }

@@ -4,14 +4,34 @@
 #include <cassert>
 #include <charconv>
 
+// Marks a text for Qt's translation tools, which find it here; the window translates it.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace keytable {
 
 namespace {
 
+/* TRANSLATOR KeyName
+   The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7
+   sharps, keys 8 to 14 have 1 to 7 flats; "B" is B natural (5 sharps), "B Flat" has 2 flats. */
 constexpr std::array<std::string_view, kKeyCount> kNames = {
-    "G", "D",      "A",      "E",      "B",      "F Sharp", "C Sharp",
-    "F", "B Flat", "E Flat", "A Flat", "D Flat", "G Flat",  "C Flat",
+    QT_TRANSLATE_NOOP("KeyName", "G"),       QT_TRANSLATE_NOOP("KeyName", "D"),
+    QT_TRANSLATE_NOOP("KeyName", "A"),       QT_TRANSLATE_NOOP("KeyName", "E"),
+    QT_TRANSLATE_NOOP("KeyName", "B"),       QT_TRANSLATE_NOOP("KeyName", "F Sharp"),
+    QT_TRANSLATE_NOOP("KeyName", "C Sharp"), QT_TRANSLATE_NOOP("KeyName", "F"),
+    QT_TRANSLATE_NOOP("KeyName", "B Flat"),  QT_TRANSLATE_NOOP("KeyName", "E Flat"),
+    QT_TRANSLATE_NOOP("KeyName", "A Flat"),  QT_TRANSLATE_NOOP("KeyName", "D Flat"),
+    QT_TRANSLATE_NOOP("KeyName", "G Flat"),  QT_TRANSLATE_NOOP("KeyName", "C Flat"),
 };
+
+/* TRANSLATOR Signature
+   What a key signature shows, as a screen reader says it; %1 is the number of sharps or flats. */
+constexpr std::string_view kOneSharp = QT_TRANSLATE_NOOP("Signature", "%1 sharp");
+constexpr std::string_view kSharps = QT_TRANSLATE_NOOP("Signature", "%1 sharps");
+constexpr std::string_view kOneFlat = QT_TRANSLATE_NOOP("Signature", "%1 flat");
+constexpr std::string_view kFlats = QT_TRANSLATE_NOOP("Signature", "%1 flats");
 
 }  // namespace
 
@@ -36,11 +56,21 @@ KeyRange keysOfKind(KeyKind kind) {
     return {1, kKeyCount};
 }
 
+int accidentalCount(int key) {
+    return key <= 7 ? key : key - 7;
+}
+
+std::string_view signatureWords(int key) {
+    const bool one = accidentalCount(key) == 1;
+    if (key <= 7) {
+        return one ? kOneSharp : kSharps;
+    }
+    return one ? kOneFlat : kFlats;
+}
+
 std::string signatureText(int key) {
-    const bool sharps = key <= 7;
-    const int count = sharps ? key : key - 7;
-    const std::string kind = sharps ? "sharp" : "flat";
-    return std::to_string(count) + " " + kind + (count == 1 ? "" : "s");
+    std::string text(signatureWords(key));
+    return text.replace(text.find("%1"), 2, std::to_string(accidentalCount(key)));
 }
 
 int keyOfPictureFile(std::string_view file) {

@@ -16,13 +16,19 @@ struct KeyRange {
     int count;
 };
 
-// The name shown on an answer label for key 1..14.
+// The name shown on an answer label for key 1..14, in English; the window translates it.
 std::string_view keyName(int key);
 
 // The picture file of key 1..14, read by relative name from the working directory.
 std::string pictureFile(int key);
 
 KeyRange keysOfKind(KeyKind kind);
+
+// How many sharps (keys 1..7) or flats (keys 8..14) the signature of key 1..14 has.
+int accidentalCount(int key);
+
+// The words for the signature of key 1..14, with "%1" for accidentalCount: "%1 flats".
+std::string_view signatureWords(int key);
 
 // What the picture of key 1..14 shows, in words: "1 sharp", "3 flats".
 std::string signatureText(int key);

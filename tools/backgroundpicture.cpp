@@ -1,5 +1,6 @@
 #include "backgroundpicture.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -167,7 +168,8 @@ void paintLogo(QPainter& painter, const MusicFont& font) {
     painter.setFont(tagFont);
     painter.setPen(QColor(110, 110, 110));
     painter.drawText(QRect(logoArea.left(), 78, logoArea.width(), 12),
-                     Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("KEY SIGNATURES"));
+                     Qt::AlignHCenter | Qt::AlignVCenter,
+                     QCoreApplication::translate("Background", "KEY SIGNATURES"));
 }
 
 void paintSettingsRule(QPainter& painter) {
@@ -186,14 +188,17 @@ void paintScoreBand(QPainter& painter) {
 
     painter.setFont(sansFont(27, true));
     painter.setPen(QColor(faintBandGrey));
-    painter.drawText(QRect(262, 139, 152, 28), Qt::AlignCenter, QStringLiteral("ANSWERS"));
+    painter.drawText(QRect(262, 139, 152, 28), Qt::AlignCenter,
+                     QCoreApplication::translate("Background", "ANSWERS"));
 
     painter.setFont(sansFont(9, true));
     painter.setPen(QColor(white));
     painter.drawText(QRect(287, correctCount.top(), 48, correctCount.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("CORRECT"));
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QCoreApplication::translate("Background", "CORRECT"));
     painter.drawText(QRect(356, wrongCount.top(), 58, wrongCount.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("INCORRECT"));
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QCoreApplication::translate("Background", "INCORRECT"));
 }
 
 // A domed button: lighter towards the top left, with a darker rim, filling its whole rectangle.
@@ -231,12 +236,16 @@ void paintLampWithLabel(QPainter& painter, const QRect& lamp, const QString& lab
 }
 
 void paintControls(QPainter& painter) {
-    paintButton(painter, selectButton, QColor(52, 50, 54), QStringLiteral("SELECT"), 8);
-    paintLampWithLabel(painter, sharpsLamp, QStringLiteral("SHARPS"));
-    paintLampWithLabel(painter, flatsLamp, QStringLiteral("FLATS"));
-    paintButton(painter, goButton, QColor(24, 168, 48), QStringLiteral("GO"), 10);
-    paintButton(painter, resetButton, QColor(240, 128, 10), QStringLiteral("RESET"), 8);
-    paintButton(painter, stopButton, QColor(214, 20, 20), QStringLiteral("STOP"), 8);
+    paintButton(painter, selectButton, QColor(52, 50, 54),
+                QCoreApplication::translate("Background", "SELECT"), 8);
+    paintLampWithLabel(painter, sharpsLamp, QCoreApplication::translate("Background", "SHARPS"));
+    paintLampWithLabel(painter, flatsLamp, QCoreApplication::translate("Background", "FLATS"));
+    paintButton(painter, goButton, QColor(24, 168, 48),
+                QCoreApplication::translate("Background", "GO"), 10);
+    paintButton(painter, resetButton, QColor(240, 128, 10),
+                QCoreApplication::translate("Background", "RESET"), 8);
+    paintButton(painter, stopButton, QColor(214, 20, 20),
+                QCoreApplication::translate("Background", "STOP"), 8);
 }
 
 // Black bars with round ends under the answer labels, a little larger than each label; the arrow

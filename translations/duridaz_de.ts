@@ -1,0 +1,325 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Background</name>
+    <message>
+        <source>KEY SIGNATURES</source>
+        <translation>VORZEICHEN</translation>
+    </message>
+    <message>
+        <source>ANSWERS</source>
+        <translation>ANTWORTEN</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>RICHTIG</translation>
+    </message>
+    <message>
+        <source>INCORRECT</source>
+        <translation>FALSCH</translation>
+    </message>
+    <message>
+        <source>SELECT</source>
+        <translation>WÄHLEN</translation>
+    </message>
+    <message>
+        <source>SHARPS</source>
+        <translation>KREUZE</translation>
+    </message>
+    <message>
+        <source>FLATS</source>
+        <translation>BE</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>LOS</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOPP</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>About </source>
+        <translation>Über </translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>A File That Is Needed Was Not Found!</source>
+        <translation>Eine benötigte Datei wurde nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Asks the flat keys; press to change</source>
+        <translation>Fragt die b-Tonarten ab; zum Wechseln drücken</translation>
+    </message>
+    <message>
+        <source>Asks the sharp keys; press to change</source>
+        <translation>Fragt die Kreuztonarten ab; zum Wechseln drücken</translation>
+    </message>
+    <message>
+        <source>Asks all fourteen keys; press to change</source>
+        <translation>Fragt alle vierzehn Tonarten ab; zum Wechseln drücken</translation>
+    </message>
+    <message>
+        <source>Questions left</source>
+        <translation>Verbleibende Fragen</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Richtige Antworten</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Falsche Antworten</translation>
+    </message>
+    <message>
+        <source>Seconds per question</source>
+        <translation>Sekunden pro Frage</translation>
+    </message>
+    <message>
+        <source>Questions per quiz</source>
+        <translation>Fragen pro Quiz</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Neustart</translation>
+    </message>
+    <message>
+        <source>Key kind</source>
+        <translation>Tonartenwahl</translation>
+    </message>
+    <message>
+        <source>Starts the quiz, or resumes it after Stop</source>
+        <translation>Startet das Quiz oder setzt es nach Stopp fort</translation>
+    </message>
+    <message>
+        <source>Halts the quiz</source>
+        <translation>Hält das Quiz an</translation>
+    </message>
+    <message>
+        <source>Sets the counters back for a new quiz</source>
+        <translation>Setzt die Zähler für ein neues Quiz zurück</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Sharp keys lamp</source>
+        <translation>Lampe Kreuztonarten</translation>
+    </message>
+    <message>
+        <source>Flat keys lamp</source>
+        <translation>Lampe b-Tonarten</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Antwort %1</translation>
+    </message>
+    <message>
+        <source>, your choice</source>
+        <translation>, Ihre Wahl</translation>
+    </message>
+    <message>
+        <source>, the correct answer</source>
+        <translation>, die richtige Antwort</translation>
+    </message>
+    <message>
+        <source>Staff without a key signature</source>
+        <translation>Notensystem ohne Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Key signature</source>
+        <translation>Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1 right, %2 wrong</source>
+        <translation>Quiz beendet: %1 richtig, %2 falsch</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Flat keys</source>
+        <translation>b-Tonarten</translation>
+    </message>
+    <message>
+        <source>Sharp keys</source>
+        <translation>Kreuztonarten</translation>
+    </message>
+    <message>
+        <source>All keys</source>
+        <translation>Alle Tonarten</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Richtig: %1</translation>
+    </message>
+    <message>
+        <source>Wrong: the answer is %1</source>
+        <translation>Falsch: richtig ist %1</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 richtig</translation>
+    </message>
+    <message>
+        <source>%1 wrong</source>
+        <translation>%1 falsch</translation>
+    </message>
+    <message>
+        <source>%1 question left</source>
+        <translation>%1 Frage übrig</translation>
+    </message>
+    <message>
+        <source>%1 questions left</source>
+        <translation>%1 Fragen übrig</translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation>Ihre Wahl: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Freeware</source>
+        <translation>Freeware</translation>
+    </message>
+    <message>
+        <source>Click To Visit</source>
+        <translation>Zum Besuchen klicken</translation>
+    </message>
+    <message>
+        <source>Please visit my website for more information</source>
+        <translation>Weitere Informationen auf meiner Website</translation>
+    </message>
+    <message>
+        <source>© 2026 the Duridaz authors</source>
+        <translation>© 2026 die Duridaz-Autoren</translation>
+    </message>
+</context>
+<context>
+    <name>KeyName</name>
+    <message>
+        <source></source>
+        <comment>The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7 sharps, keys 8 to 14 have 1 to 7 flats; &quot;B&quot; is B natural (5 sharps), &quot;B Flat&quot; has 2 flats.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>F Sharp</source>
+        <translation>Fis</translation>
+    </message>
+    <message>
+        <source>C Sharp</source>
+        <translation>Cis</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>B Flat</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>E Flat</source>
+        <translation>Es</translation>
+    </message>
+    <message>
+        <source>A Flat</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>D Flat</source>
+        <translation>Des</translation>
+    </message>
+    <message>
+        <source>G Flat</source>
+        <translation>Ges</translation>
+    </message>
+    <message>
+        <source>C Flat</source>
+        <translation>Ces</translation>
+    </message>
+</context>
+<context>
+    <name>Signature</name>
+    <message>
+        <source></source>
+        <comment>What a key signature shows, as a screen reader says it; %1 is the number of sharps or flats.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>%1 sharp</source>
+        <translation>%1 Kreuz</translation>
+    </message>
+    <message>
+        <source>%1 sharps</source>
+        <translation>%1 Kreuze</translation>
+    </message>
+    <message>
+        <source>%1 flat</source>
+        <translation>%1 b</translation>
+    </message>
+    <message>
+        <source>%1 flats</source>
+        <translation>%1 b</translation>
+    </message>
+</context>
+</TS>

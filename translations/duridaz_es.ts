@@ -1,0 +1,325 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Background</name>
+    <message>
+        <source>KEY SIGNATURES</source>
+        <translation>ARMADURAS</translation>
+    </message>
+    <message>
+        <source>ANSWERS</source>
+        <translation>RESPUESTAS</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>ACIERTOS</translation>
+    </message>
+    <message>
+        <source>INCORRECT</source>
+        <translation>ERRORES</translation>
+    </message>
+    <message>
+        <source>SELECT</source>
+        <translation>ELEGIR</translation>
+    </message>
+    <message>
+        <source>SHARPS</source>
+        <translation>SOSTENIDOS</translation>
+    </message>
+    <message>
+        <source>FLATS</source>
+        <translation>BEMOLES</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>INICIO</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>A CERO</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>PARAR</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>About </source>
+        <translation>Acerca de </translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>preguntas</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>tiempo</translation>
+    </message>
+    <message>
+        <source>A File That Is Needed Was Not Found!</source>
+        <translation>¡No se encontró un archivo necesario!</translation>
+    </message>
+    <message>
+        <source>Asks the flat keys; press to change</source>
+        <translation>Pregunta las tonalidades con bemoles; pulse para cambiar</translation>
+    </message>
+    <message>
+        <source>Asks the sharp keys; press to change</source>
+        <translation>Pregunta las tonalidades con sostenidos; pulse para cambiar</translation>
+    </message>
+    <message>
+        <source>Asks all fourteen keys; press to change</source>
+        <translation>Pregunta las catorce tonalidades; pulse para cambiar</translation>
+    </message>
+    <message>
+        <source>Questions left</source>
+        <translation>Preguntas restantes</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Respuestas correctas</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Respuestas incorrectas</translation>
+    </message>
+    <message>
+        <source>Seconds per question</source>
+        <translation>Segundos por pregunta</translation>
+    </message>
+    <message>
+        <source>Questions per quiz</source>
+        <translation>Preguntas por prueba</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Poner a cero</translation>
+    </message>
+    <message>
+        <source>Key kind</source>
+        <translation>Tipo de tonalidad</translation>
+    </message>
+    <message>
+        <source>Starts the quiz, or resumes it after Stop</source>
+        <translation>Inicia la prueba, o la reanuda después de parar</translation>
+    </message>
+    <message>
+        <source>Halts the quiz</source>
+        <translation>Detiene la prueba</translation>
+    </message>
+    <message>
+        <source>Sets the counters back for a new quiz</source>
+        <translation>Pone los contadores a cero para una nueva prueba</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Sharp keys lamp</source>
+        <translation>Luz de tonalidades con sostenidos</translation>
+    </message>
+    <message>
+        <source>Flat keys lamp</source>
+        <translation>Luz de tonalidades con bemoles</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Respuesta %1</translation>
+    </message>
+    <message>
+        <source>, your choice</source>
+        <translation>, su elección</translation>
+    </message>
+    <message>
+        <source>, the correct answer</source>
+        <translation>, la respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Staff without a key signature</source>
+        <translation>Pentagrama sin armadura</translation>
+    </message>
+    <message>
+        <source>Key signature</source>
+        <translation>Armadura</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1 right, %2 wrong</source>
+        <translation>Prueba terminada. Aciertos: %1, errores: %2</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenida</translation>
+    </message>
+    <message>
+        <source>Flat keys</source>
+        <translation>Tonalidades con bemoles</translation>
+    </message>
+    <message>
+        <source>Sharp keys</source>
+        <translation>Tonalidades con sostenidos</translation>
+    </message>
+    <message>
+        <source>All keys</source>
+        <translation>Todas las tonalidades</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Correcto: %1</translation>
+    </message>
+    <message>
+        <source>Wrong: the answer is %1</source>
+        <translation>Incorrecto: la respuesta es %1</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>Aciertos: %1</translation>
+    </message>
+    <message>
+        <source>%1 wrong</source>
+        <translation>Errores: %1</translation>
+    </message>
+    <message>
+        <source>%1 question left</source>
+        <translation>Queda %1 pregunta</translation>
+    </message>
+    <message>
+        <source>%1 questions left</source>
+        <translation>Quedan %1 preguntas</translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation>Ha elegido %1</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Freeware</source>
+        <translation>Software gratuito</translation>
+    </message>
+    <message>
+        <source>Click To Visit</source>
+        <translation>Haga clic para visitar</translation>
+    </message>
+    <message>
+        <source>Please visit my website for more information</source>
+        <translation>Más información en mi sitio web</translation>
+    </message>
+    <message>
+        <source>© 2026 the Duridaz authors</source>
+        <translation>© 2026 los autores de Duridaz</translation>
+    </message>
+</context>
+<context>
+    <name>KeyName</name>
+    <message>
+        <source></source>
+        <comment>The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7 sharps, keys 8 to 14 have 1 to 7 flats; &quot;B&quot; is B natural (5 sharps), &quot;B Flat&quot; has 2 flats.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>Si</translation>
+    </message>
+    <message>
+        <source>F Sharp</source>
+        <translation>Fa sostenido</translation>
+    </message>
+    <message>
+        <source>C Sharp</source>
+        <translation>Do sostenido</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>B Flat</source>
+        <translation>Si bemol</translation>
+    </message>
+    <message>
+        <source>E Flat</source>
+        <translation>Mi bemol</translation>
+    </message>
+    <message>
+        <source>A Flat</source>
+        <translation>La bemol</translation>
+    </message>
+    <message>
+        <source>D Flat</source>
+        <translation>Re bemol</translation>
+    </message>
+    <message>
+        <source>G Flat</source>
+        <translation>Sol bemol</translation>
+    </message>
+    <message>
+        <source>C Flat</source>
+        <translation>Do bemol</translation>
+    </message>
+</context>
+<context>
+    <name>Signature</name>
+    <message>
+        <source></source>
+        <comment>What a key signature shows, as a screen reader says it; %1 is the number of sharps or flats.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>%1 sharp</source>
+        <translation>%1 sostenido</translation>
+    </message>
+    <message>
+        <source>%1 sharps</source>
+        <translation>%1 sostenidos</translation>
+    </message>
+    <message>
+        <source>%1 flat</source>
+        <translation>%1 bemol</translation>
+    </message>
+    <message>
+        <source>%1 flats</source>
+        <translation>%1 bemoles</translation>
+    </message>
+</context>
+</TS>

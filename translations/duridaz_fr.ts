@@ -1,0 +1,325 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Background</name>
+    <message>
+        <source>KEY SIGNATURES</source>
+        <translation>ARMURES</translation>
+    </message>
+    <message>
+        <source>ANSWERS</source>
+        <translation>RÉPONSES</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>JUSTES</translation>
+    </message>
+    <message>
+        <source>INCORRECT</source>
+        <translation>FAUSSES</translation>
+    </message>
+    <message>
+        <source>SELECT</source>
+        <translation>CHOIX</translation>
+    </message>
+    <message>
+        <source>SHARPS</source>
+        <translation>DIÈSES</translation>
+    </message>
+    <message>
+        <source>FLATS</source>
+        <translation>BÉMOLS</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>ALLEZ</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>RAZ</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>ARRÊT</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>About </source>
+        <translation>À propos </translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>questions</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>durée</translation>
+    </message>
+    <message>
+        <source>A File That Is Needed Was Not Found!</source>
+        <translation>Un fichier nécessaire est introuvable !</translation>
+    </message>
+    <message>
+        <source>Asks the flat keys; press to change</source>
+        <translation>Interroge sur les tonalités à bémols ; appuyez pour changer</translation>
+    </message>
+    <message>
+        <source>Asks the sharp keys; press to change</source>
+        <translation>Interroge sur les tonalités à dièses ; appuyez pour changer</translation>
+    </message>
+    <message>
+        <source>Asks all fourteen keys; press to change</source>
+        <translation>Interroge sur les quatorze tonalités ; appuyez pour changer</translation>
+    </message>
+    <message>
+        <source>Questions left</source>
+        <translation>Questions restantes</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Bonnes réponses</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Mauvaises réponses</translation>
+    </message>
+    <message>
+        <source>Seconds per question</source>
+        <translation>Secondes par question</translation>
+    </message>
+    <message>
+        <source>Questions per quiz</source>
+        <translation>Questions par quiz</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Allez</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Remise à zéro</translation>
+    </message>
+    <message>
+        <source>Key kind</source>
+        <translation>Type de tonalités</translation>
+    </message>
+    <message>
+        <source>Starts the quiz, or resumes it after Stop</source>
+        <translation>Lance le quiz, ou le reprend après un arrêt</translation>
+    </message>
+    <message>
+        <source>Halts the quiz</source>
+        <translation>Interrompt le quiz</translation>
+    </message>
+    <message>
+        <source>Sets the counters back for a new quiz</source>
+        <translation>Remet les compteurs à zéro pour un nouveau quiz</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Sharp keys lamp</source>
+        <translation>Voyant des tonalités à dièses</translation>
+    </message>
+    <message>
+        <source>Flat keys lamp</source>
+        <translation>Voyant des tonalités à bémols</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Réponse %1</translation>
+    </message>
+    <message>
+        <source>, your choice</source>
+        <translation>, votre choix</translation>
+    </message>
+    <message>
+        <source>, the correct answer</source>
+        <translation>, la bonne réponse</translation>
+    </message>
+    <message>
+        <source>Staff without a key signature</source>
+        <translation>Portée sans armure</translation>
+    </message>
+    <message>
+        <source>Key signature</source>
+        <translation>Armure</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1 right, %2 wrong</source>
+        <translation>Quiz terminé. Justes : %1, fausses : %2</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Flat keys</source>
+        <translation>Tonalités à bémols</translation>
+    </message>
+    <message>
+        <source>Sharp keys</source>
+        <translation>Tonalités à dièses</translation>
+    </message>
+    <message>
+        <source>All keys</source>
+        <translation>Toutes les tonalités</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Juste : %1</translation>
+    </message>
+    <message>
+        <source>Wrong: the answer is %1</source>
+        <translation>Faux : la réponse est %1</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>Justes : %1</translation>
+    </message>
+    <message>
+        <source>%1 wrong</source>
+        <translation>Fausses : %1</translation>
+    </message>
+    <message>
+        <source>%1 question left</source>
+        <translation>%1 question restante</translation>
+    </message>
+    <message>
+        <source>%1 questions left</source>
+        <translation>%1 questions restantes</translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation>Vous avez choisi %1</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Freeware</source>
+        <translation>Logiciel gratuit</translation>
+    </message>
+    <message>
+        <source>Click To Visit</source>
+        <translation>Cliquez pour visiter</translation>
+    </message>
+    <message>
+        <source>Please visit my website for more information</source>
+        <translation>Plus d’informations sur mon site web</translation>
+    </message>
+    <message>
+        <source>© 2026 the Duridaz authors</source>
+        <translation>© 2026 les auteurs de Duridaz</translation>
+    </message>
+</context>
+<context>
+    <name>KeyName</name>
+    <message>
+        <source></source>
+        <comment>The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7 sharps, keys 8 to 14 have 1 to 7 flats; &quot;B&quot; is B natural (5 sharps), &quot;B Flat&quot; has 2 flats.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>Ré</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>Si</translation>
+    </message>
+    <message>
+        <source>F Sharp</source>
+        <translation>Fa dièse</translation>
+    </message>
+    <message>
+        <source>C Sharp</source>
+        <translation>Do dièse</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>B Flat</source>
+        <translation>Si bémol</translation>
+    </message>
+    <message>
+        <source>E Flat</source>
+        <translation>Mi bémol</translation>
+    </message>
+    <message>
+        <source>A Flat</source>
+        <translation>La bémol</translation>
+    </message>
+    <message>
+        <source>D Flat</source>
+        <translation>Ré bémol</translation>
+    </message>
+    <message>
+        <source>G Flat</source>
+        <translation>Sol bémol</translation>
+    </message>
+    <message>
+        <source>C Flat</source>
+        <translation>Do bémol</translation>
+    </message>
+</context>
+<context>
+    <name>Signature</name>
+    <message>
+        <source></source>
+        <comment>What a key signature shows, as a screen reader says it; %1 is the number of sharps or flats.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>%1 sharp</source>
+        <translation>%1 dièse</translation>
+    </message>
+    <message>
+        <source>%1 sharps</source>
+        <translation>%1 dièses</translation>
+    </message>
+    <message>
+        <source>%1 flat</source>
+        <translation>%1 bémol</translation>
+    </message>
+    <message>
+        <source>%1 flats</source>
+        <translation>%1 bémols</translation>
+    </message>
+</context>
+</TS>

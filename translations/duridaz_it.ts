@@ -1,0 +1,325 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Background</name>
+    <message>
+        <source>KEY SIGNATURES</source>
+        <translation>ARMATURE DI CHIAVE</translation>
+    </message>
+    <message>
+        <source>ANSWERS</source>
+        <translation>RISPOSTE</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>GIUSTE</translation>
+    </message>
+    <message>
+        <source>INCORRECT</source>
+        <translation>SBAGLIATE</translation>
+    </message>
+    <message>
+        <source>SELECT</source>
+        <translation>SCEGLI</translation>
+    </message>
+    <message>
+        <source>SHARPS</source>
+        <translation>DIESIS</translation>
+    </message>
+    <message>
+        <source>FLATS</source>
+        <translation>BEMOLLI</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>VIA</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>AZZERA</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>ALT</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>About </source>
+        <translation>Informazioni </translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>domande</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>tempo</translation>
+    </message>
+    <message>
+        <source>A File That Is Needed Was Not Found!</source>
+        <translation>Un file necessario non è stato trovato!</translation>
+    </message>
+    <message>
+        <source>Asks the flat keys; press to change</source>
+        <translation>Chiede le tonalità con i bemolli; premi per cambiare</translation>
+    </message>
+    <message>
+        <source>Asks the sharp keys; press to change</source>
+        <translation>Chiede le tonalità con i diesis; premi per cambiare</translation>
+    </message>
+    <message>
+        <source>Asks all fourteen keys; press to change</source>
+        <translation>Chiede tutte le quattordici tonalità; premi per cambiare</translation>
+    </message>
+    <message>
+        <source>Questions left</source>
+        <translation>Domande rimaste</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Risposte giuste</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Risposte sbagliate</translation>
+    </message>
+    <message>
+        <source>Seconds per question</source>
+        <translation>Secondi per domanda</translation>
+    </message>
+    <message>
+        <source>Questions per quiz</source>
+        <translation>Domande per quiz</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Via</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Invio</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>Key kind</source>
+        <translation>Tipo di tonalità</translation>
+    </message>
+    <message>
+        <source>Starts the quiz, or resumes it after Stop</source>
+        <translation>Avvia il quiz, o lo riprende dopo Alt</translation>
+    </message>
+    <message>
+        <source>Halts the quiz</source>
+        <translation>Ferma il quiz</translation>
+    </message>
+    <message>
+        <source>Sets the counters back for a new quiz</source>
+        <translation>Azzera i contatori per un nuovo quiz</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Sharp keys lamp</source>
+        <translation>Spia delle tonalità con diesis</translation>
+    </message>
+    <message>
+        <source>Flat keys lamp</source>
+        <translation>Spia delle tonalità con bemolli</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Risposta %1</translation>
+    </message>
+    <message>
+        <source>, your choice</source>
+        <translation>, la tua scelta</translation>
+    </message>
+    <message>
+        <source>, the correct answer</source>
+        <translation>, la risposta giusta</translation>
+    </message>
+    <message>
+        <source>Staff without a key signature</source>
+        <translation>Pentagramma senza armatura</translation>
+    </message>
+    <message>
+        <source>Key signature</source>
+        <translation>Armatura di chiave</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1 right, %2 wrong</source>
+        <translation>Quiz finito. Giuste: %1, sbagliate: %2</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Fermato</translation>
+    </message>
+    <message>
+        <source>Flat keys</source>
+        <translation>Tonalità con bemolli</translation>
+    </message>
+    <message>
+        <source>Sharp keys</source>
+        <translation>Tonalità con diesis</translation>
+    </message>
+    <message>
+        <source>All keys</source>
+        <translation>Tutte le tonalità</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Giusto: %1</translation>
+    </message>
+    <message>
+        <source>Wrong: the answer is %1</source>
+        <translation>Sbagliato: la risposta è %1</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>Giuste: %1</translation>
+    </message>
+    <message>
+        <source>%1 wrong</source>
+        <translation>Sbagliate: %1</translation>
+    </message>
+    <message>
+        <source>%1 question left</source>
+        <translation>Resta %1 domanda</translation>
+    </message>
+    <message>
+        <source>%1 questions left</source>
+        <translation>Restano %1 domande</translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation>Hai scelto %1</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Freeware</source>
+        <translation>Freeware</translation>
+    </message>
+    <message>
+        <source>Click To Visit</source>
+        <translation>Clicca per visitare</translation>
+    </message>
+    <message>
+        <source>Please visit my website for more information</source>
+        <translation>Per saperne di più visita il mio sito web</translation>
+    </message>
+    <message>
+        <source>© 2026 the Duridaz authors</source>
+        <translation>© 2026 gli autori di Duridaz</translation>
+    </message>
+</context>
+<context>
+    <name>KeyName</name>
+    <message>
+        <source></source>
+        <comment>The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7 sharps, keys 8 to 14 have 1 to 7 flats; &quot;B&quot; is B natural (5 sharps), &quot;B Flat&quot; has 2 flats.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>Si</translation>
+    </message>
+    <message>
+        <source>F Sharp</source>
+        <translation>Fa diesis</translation>
+    </message>
+    <message>
+        <source>C Sharp</source>
+        <translation>Do diesis</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>B Flat</source>
+        <translation>Si bemolle</translation>
+    </message>
+    <message>
+        <source>E Flat</source>
+        <translation>Mi bemolle</translation>
+    </message>
+    <message>
+        <source>A Flat</source>
+        <translation>La bemolle</translation>
+    </message>
+    <message>
+        <source>D Flat</source>
+        <translation>Re bemolle</translation>
+    </message>
+    <message>
+        <source>G Flat</source>
+        <translation>Sol bemolle</translation>
+    </message>
+    <message>
+        <source>C Flat</source>
+        <translation>Do bemolle</translation>
+    </message>
+</context>
+<context>
+    <name>Signature</name>
+    <message>
+        <source></source>
+        <comment>What a key signature shows, as a screen reader says it; %1 is the number of sharps or flats.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>%1 sharp</source>
+        <translation>%1 diesis</translation>
+    </message>
+    <message>
+        <source>%1 sharps</source>
+        <translation>%1 diesis</translation>
+    </message>
+    <message>
+        <source>%1 flat</source>
+        <translation>%1 bemolle</translation>
+    </message>
+    <message>
+        <source>%1 flats</source>
+        <translation>%1 bemolli</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,325 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Background</name>
+    <message>
+        <source>KEY SIGNATURES</source>
+        <translation>VOORTEKENS</translation>
+    </message>
+    <message>
+        <source>ANSWERS</source>
+        <translation>ANTWOORDEN</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>GOED</translation>
+    </message>
+    <message>
+        <source>INCORRECT</source>
+        <translation>FOUT</translation>
+    </message>
+    <message>
+        <source>SELECT</source>
+        <translation>KIES</translation>
+    </message>
+    <message>
+        <source>SHARPS</source>
+        <translation>KRUISEN</translation>
+    </message>
+    <message>
+        <source>FLATS</source>
+        <translation>MOLLEN</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>RESET</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>About </source>
+        <translation>Over </translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>vragen</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>tempo</translation>
+    </message>
+    <message>
+        <source>A File That Is Needed Was Not Found!</source>
+        <translation>Een benodigd bestand is niet gevonden!</translation>
+    </message>
+    <message>
+        <source>Asks the flat keys; press to change</source>
+        <translation>Vraagt de moltoonsoorten; druk om te wisselen</translation>
+    </message>
+    <message>
+        <source>Asks the sharp keys; press to change</source>
+        <translation>Vraagt de kruistoonsoorten; druk om te wisselen</translation>
+    </message>
+    <message>
+        <source>Asks all fourteen keys; press to change</source>
+        <translation>Vraagt alle veertien toonsoorten; druk om te wisselen</translation>
+    </message>
+    <message>
+        <source>Questions left</source>
+        <translation>Resterende vragen</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Goede antwoorden</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Foute antwoorden</translation>
+    </message>
+    <message>
+        <source>Seconds per question</source>
+        <translation>Seconden per vraag</translation>
+    </message>
+    <message>
+        <source>Questions per quiz</source>
+        <translation>Vragen per quiz</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Key kind</source>
+        <translation>Soort toonsoort</translation>
+    </message>
+    <message>
+        <source>Starts the quiz, or resumes it after Stop</source>
+        <translation>Start de quiz, of hervat hem na Stop</translation>
+    </message>
+    <message>
+        <source>Halts the quiz</source>
+        <translation>Zet de quiz stil</translation>
+    </message>
+    <message>
+        <source>Sets the counters back for a new quiz</source>
+        <translation>Zet de tellers terug voor een nieuwe quiz</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Sharp keys lamp</source>
+        <translation>Lampje kruistoonsoorten</translation>
+    </message>
+    <message>
+        <source>Flat keys lamp</source>
+        <translation>Lampje moltoonsoorten</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Antwoord %1</translation>
+    </message>
+    <message>
+        <source>, your choice</source>
+        <translation>, je keuze</translation>
+    </message>
+    <message>
+        <source>, the correct answer</source>
+        <translation>, het goede antwoord</translation>
+    </message>
+    <message>
+        <source>Staff without a key signature</source>
+        <translation>Notenbalk zonder voortekens</translation>
+    </message>
+    <message>
+        <source>Key signature</source>
+        <translation>Voortekening</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1 right, %2 wrong</source>
+        <translation>Quiz afgelopen: %1 goed, %2 fout</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestopt</translation>
+    </message>
+    <message>
+        <source>Flat keys</source>
+        <translation>Moltoonsoorten</translation>
+    </message>
+    <message>
+        <source>Sharp keys</source>
+        <translation>Kruistoonsoorten</translation>
+    </message>
+    <message>
+        <source>All keys</source>
+        <translation>Alle toonsoorten</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Goed: %1</translation>
+    </message>
+    <message>
+        <source>Wrong: the answer is %1</source>
+        <translation>Fout: het antwoord is %1</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 goed</translation>
+    </message>
+    <message>
+        <source>%1 wrong</source>
+        <translation>%1 fout</translation>
+    </message>
+    <message>
+        <source>%1 question left</source>
+        <translation>Nog %1 vraag</translation>
+    </message>
+    <message>
+        <source>%1 questions left</source>
+        <translation>Nog %1 vragen</translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation>Je koos %1</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Freeware</source>
+        <translation>Freeware</translation>
+    </message>
+    <message>
+        <source>Click To Visit</source>
+        <translation>Klik om te bezoeken</translation>
+    </message>
+    <message>
+        <source>Please visit my website for more information</source>
+        <translation>Meer informatie op mijn website</translation>
+    </message>
+    <message>
+        <source>© 2026 the Duridaz authors</source>
+        <translation>© 2026 de auteurs van Duridaz</translation>
+    </message>
+</context>
+<context>
+    <name>KeyName</name>
+    <message>
+        <source></source>
+        <comment>The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7 sharps, keys 8 to 14 have 1 to 7 flats; &quot;B&quot; is B natural (5 sharps), &quot;B Flat&quot; has 2 flats.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>F Sharp</source>
+        <translation>Fis</translation>
+    </message>
+    <message>
+        <source>C Sharp</source>
+        <translation>Cis</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>B Flat</source>
+        <translation>Bes</translation>
+    </message>
+    <message>
+        <source>E Flat</source>
+        <translation>Es</translation>
+    </message>
+    <message>
+        <source>A Flat</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>D Flat</source>
+        <translation>Des</translation>
+    </message>
+    <message>
+        <source>G Flat</source>
+        <translation>Ges</translation>
+    </message>
+    <message>
+        <source>C Flat</source>
+        <translation>Ces</translation>
+    </message>
+</context>
+<context>
+    <name>Signature</name>
+    <message>
+        <source></source>
+        <comment>What a key signature shows, as a screen reader says it; %1 is the number of sharps or flats.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>%1 sharp</source>
+        <translation>%1 kruis</translation>
+    </message>
+    <message>
+        <source>%1 sharps</source>
+        <translation>%1 kruisen</translation>
+    </message>
+    <message>
+        <source>%1 flat</source>
+        <translation>%1 mol</translation>
+    </message>
+    <message>
+        <source>%1 flats</source>
+        <translation>%1 mollen</translation>
+    </message>
+</context>
+</TS>

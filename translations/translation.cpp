@@ -1,0 +1,62 @@
+#include "translation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kFolder = QStringLiteral(":/i18n");
+const QString kPrefix = QStringLiteral("duridaz_");
+
+// "de-Latn-AT" and "de_AT" both give "de".
+QString baseLanguage(const QString& language) {
+    return language.section(QRegularExpression(QStringLiteral("[-_]")), 0, 0).toLower();
+}
+
+}  // namespace
+
+QStringList Translation::available() {
+    QStringList languages;
+    for (const QString& file : QDir(kFolder).entryList({kPrefix + "*.qm"}, QDir::Files)) {
+        languages << file.mid(kPrefix.size()).chopped(3);
+    }
+    return languages;
+}
+
+QString Translation::chooseFrom(const QStringList& userLanguages) {
+    const QStringList translated = available();
+    for (const QString& language : userLanguages) {
+        const QString base = baseLanguage(language);
+        if (base == QLatin1String("en")) {
+            return {};
+        }
+        for (const QString& candidate : {QLocale(language).name(), base}) {
+            if (translated.contains(candidate)) {
+                return candidate;
+            }
+        }
+    }
+    return {};
+}
+
+Translation::Translation(const QStringList& userLanguages) : language_(chooseFrom(userLanguages)) {
+    if (language_.isEmpty()) {
+        return;
+    }
+    if (own_.load(kPrefix + language_, kFolder)) {
+        QCoreApplication::installTranslator(&own_);
+    }
+    // Qt's words on its own buttons; without them the dialogs' buttons stay in English.
+    if (qts_.load(QStringLiteral("qtbase_") + language_,
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qts_);
+    }
+}
+
+Translation::~Translation() {
+    QCoreApplication::removeTranslator(&qts_);
+    QCoreApplication::removeTranslator(&own_);
+}
