@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Runs lupdate over the program's sources against copies of the shipped translations: every
+# message must be translated and finished, none left over from texts the code no longer has,
+# and every source that holds a translatable text must be among those lupdate reads.
+# usage: translations-complete.sh LUPDATE SOURCE_ROOT TS_FILE... -- SOURCE...
+set -euo pipefail
+lupdate=$1 root=$2
+shift 2
+ts_files=()
+while [[ $1 != -- ]]; do ts_files+=("$1"); shift; done
+shift
+sources=("$@")
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cd "$root"
+while read -r file; do
+    printf '%s\n' "${sources[@]}" | grep -qx "$root/$file" ||
+        fail "$file has translatable texts but lupdate does not read it"
+done < <(find quiz mainwindow about tools translations -name '*.cpp' -o -name '*.h' |
+    xargs grep -l -E '\btr\("|translate\("|QT_TRANSLATE_NOOP\(' || true)
+
+copies=()
+for ts in "${ts_files[@]}"; do
+    cp "$ts" "$work/"
+    copies+=("$work/$(basename "$ts")")
+done
+"$lupdate" -no-obsolete -locations none "${sources[@]}" -ts "${copies[@]}" >"$work/lupdate.log" 2>&1 ||
+    { cat "$work/lupdate.log"; fail "lupdate failed"; }
+
+for copy in "${copies[@]}"; do
+    name=$(basename "$copy")
+    messages=$(grep -c '<message' "$copy")
+    unfinished=$(grep -c 'type="unfinished"' "$copy" || true)
+    empty=$(grep -c '<translation></translation>' "$copy" || true)
+    comments=$(grep -c '<source></source>' "$copy" || true)
+    ((unfinished == 0)) || fail "$name: $unfinished unfinished or untranslated messages"
+    ((empty == comments)) || fail "$name: $((empty - comments)) empty translations"
+    grep -q 'type="vanished"\|type="obsolete"' "$copy" && fail "$name: messages the code no longer has"
+    cmp -s "$copy" "$(printf '%s\n' "${ts_files[@]}" | grep "/$name\$")" ||
+        fail "$name is not as lupdate writes it: update it with the update_translations target"
+    echo "ok: $name, $((messages - comments)) messages, all translated"
+done
