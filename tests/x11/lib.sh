@@ -1,6 +1,11 @@
 # Shared by the tests that run the real program in a real X server.
 set -euo pipefail
 
+# The tests read the program's English texts, and Orca's, whatever the machine's language; a
+# test of another language sets LANG itself.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
+
 # Starts Xvfb on a free display and exports DISPLAY; stops it, and the program, on exit.
 start_x_server() {
     local fd_file
