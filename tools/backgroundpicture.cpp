@@ -29,11 +29,32 @@ constexpr QRect stopButton = layout::rectOf("lstop");
 constexpr QRect answerLabels[] = {layout::rectOf("choice(1)"), layout::rectOf("choice(2)"),
                                   layout::rectOf("choice(3)"), layout::rectOf("choice(4)")};
 
+// The boxes the words are set in, beside the counts, under the logo and over the score band.
+constexpr QRect logoTag(logoArea.left(), 78, logoArea.width(), 12);
+constexpr QRect answersWord(262, 139, 152, 28);
+constexpr QRect correctWord(287, correctCount.top(), 48, correctCount.height());
+constexpr QRect wrongWord(356, wrongCount.top(), 58, wrongCount.height());
+// Each count's word keeps a pixel clear of the counts either side of it.
+constexpr QRect correctRoom(QPoint(correctCount.right() + 2, correctCount.top()),
+                            QPoint(wrongCount.left() - 2, correctCount.bottom()));
+constexpr QRect wrongRoom(QPoint(wrongCount.right() + 2, wrongCount.top()),
+                          QPoint(backgroundSize.width() - 1, wrongCount.bottom()));
+
 constexpr QRgb black = 0xff000000;
 constexpr QRgb white = 0xffffffff;
 constexpr QRgb bandGrey = 0xff7a7a7a;
 constexpr QRgb faintBandGrey = 0xff8c8c8c;
 constexpr QRgb edgeColour = 0xff2a0406;
+constexpr QRgb tagGrey = 0xff6e6e6e;
+
+// The score band runs off the window's right edge.
+constexpr QRectF scoreBand(262, 139, 160, 28);
+constexpr qreal scoreBandRadius = 14;
+
+// Every word keeps this far from the window's right edge, and a button's word this far inside its
+// disc, clear of the darker rim.
+constexpr int windowMargin = 2;
+constexpr int rimMargin = 2;
 
 // A repeatable pseudo-random value in [0, 1) for a lattice point.
 double latticeValue(int x, int y, std::uint32_t seed) {
@@ -163,48 +184,25 @@ void paintLogo(QPainter& painter, const MusicFont& font) {
             QRectF(head.x() + headWidth - 0.7, head.y() - 3.4 * space, 0.8, 3.4 * space),
             QColor(Qt::black));
     }
-    QFont tagFont = sansFont(9, true);
-    tagFont.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
-    painter.setFont(tagFont);
-    painter.setPen(QColor(110, 110, 110));
-    painter.drawText(QRect(logoArea.left(), 78, logoArea.width(), 12),
-                     Qt::AlignHCenter | Qt::AlignVCenter,
-                     QCoreApplication::translate("Background", "KEY SIGNATURES"));
 }
 
 void paintSettingsRule(QPainter& painter) {
     painter.fillRect(QRect(292, 94, 112, 1), QColor(200, 200, 200));
 }
 
-// The band behind the two counts: "CORRECT" and "INCORRECT" over a faint "ANSWERS".
+// The band behind the two counts and their words.
 void paintScoreBand(QPainter& painter) {
-    const QRectF band(262, 139, 160, 28);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(bandGrey));
-    painter.drawRoundedRect(band, 14, 14);
+    painter.drawRoundedRect(scoreBand, scoreBandRadius, scoreBandRadius);
     painter.restore();
-
-    painter.setFont(sansFont(27, true));
-    painter.setPen(QColor(faintBandGrey));
-    painter.drawText(QRect(262, 139, 152, 28), Qt::AlignCenter,
-                     QCoreApplication::translate("Background", "ANSWERS"));
-
-    painter.setFont(sansFont(9, true));
-    painter.setPen(QColor(white));
-    painter.drawText(QRect(287, correctCount.top(), 48, correctCount.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     QCoreApplication::translate("Background", "CORRECT"));
-    painter.drawText(QRect(356, wrongCount.top(), 58, wrongCount.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     QCoreApplication::translate("Background", "INCORRECT"));
 }
 
 // A domed button: lighter towards the top left, with a darker rim, filling its whole rectangle.
 // The word sits in the lower half, leaving the disc's colour plain across its middle.
-void paintButton(QPainter& painter, const QRect& rect, QColor base, const QString& word,
-                 int wordSize) {
+void paintButton(QPainter& painter, const QRect& rect, QColor base) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -219,33 +217,15 @@ void paintButton(QPainter& painter, const QRect& rect, QColor base, const QStrin
     painter.setBrush(dome);
     painter.drawEllipse(disc.adjusted(1.2, 1.2, -1.2, -1.2));
     painter.restore();
-    painter.setFont(sansFont(wordSize, true));
-    painter.setPen(QColor(white));
-    const QFontMetricsF metrics(painter.font());
-    const double capTop = rect.top() + rect.height() / 2.0 + 2;
-    const double left = rect.left() + (rect.width() - metrics.horizontalAdvance(word)) / 2;
-    painter.drawText(QPointF(std::round(left), std::round(capTop + metrics.capHeight())), word);
-}
-
-void paintLampWithLabel(QPainter& painter, const QRect& lamp, const QString& label) {
-    paintLamp(painter, QRectF(lamp), false);
-    painter.setFont(sansFont(9, true));
-    painter.setPen(QColor(black));
-    painter.drawText(QRect(lamp.right() + 5, lamp.top(), 60, lamp.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, label);
 }
 
 void paintControls(QPainter& painter) {
-    paintButton(painter, selectButton, QColor(52, 50, 54),
-                QCoreApplication::translate("Background", "SELECT"), 8);
-    paintLampWithLabel(painter, sharpsLamp, QCoreApplication::translate("Background", "SHARPS"));
-    paintLampWithLabel(painter, flatsLamp, QCoreApplication::translate("Background", "FLATS"));
-    paintButton(painter, goButton, QColor(24, 168, 48),
-                QCoreApplication::translate("Background", "GO"), 10);
-    paintButton(painter, resetButton, QColor(240, 128, 10),
-                QCoreApplication::translate("Background", "RESET"), 8);
-    paintButton(painter, stopButton, QColor(214, 20, 20),
-                QCoreApplication::translate("Background", "STOP"), 8);
+    paintButton(painter, selectButton, QColor(52, 50, 54));
+    paintLamp(painter, QRectF(sharpsLamp), false);
+    paintLamp(painter, QRectF(flatsLamp), false);
+    paintButton(painter, goButton, QColor(24, 168, 48));
+    paintButton(painter, resetButton, QColor(240, 128, 10));
+    paintButton(painter, stopButton, QColor(214, 20, 20));
 }
 
 // Black bars with round ends under the answer labels, a little larger than each label; the arrow
@@ -275,6 +255,69 @@ void paintQuestionsLeftFrame(QPainter& painter) {
     painter.restore();
 }
 
+// --- The painted words ---------------------------------------------------------------------
+
+QFont tagFont() {
+    QFont font = sansFont(9, true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+    return font;
+}
+
+// A room clear of the window's right edge.
+QPainterPath roomIn(const QRectF& rect, qreal cornerRadius = 0) {
+    QPainterPath shape;
+    shape.addRoundedRect(rect, cornerRadius, cornerRadius);
+    QPainterPath clearOfTheEdge;
+    clearOfTheEdge.addRect(0, 0, backgroundSize.width() - windowMargin, backgroundSize.height());
+    return shape.intersected(clearOfTheEdge);
+}
+
+QPainterPath roomOnButton(const QRect& button) {
+    QPainterPath disc;
+    disc.addEllipse(QRectF(button).adjusted(rimMargin, rimMargin, -rimMargin, -rimMargin));
+    return disc;
+}
+
+// A button's word is centred across the button with its capitals just below the middle, on a
+// baseline at a whole pixel.
+QPointF buttonWordOrigin(const QRect& button, const QFontMetricsF& metrics, const QString& text) {
+    const double capTop = button.top() + button.height() / 2.0 + 2;
+    const double left = button.left() + (button.width() - metrics.horizontalAdvance(text)) / 2;
+    return QPointF(std::round(left), std::round(capTop + metrics.capHeight()));
+}
+
+// A small word set from the left of its box.
+PaintedWord label(const char* source, const QRect& box, const QRect& room, QRgb colour) {
+    return {source, box, Qt::AlignLeft | Qt::AlignVCenter, sansFont(9, true), colour, roomIn(room)};
+}
+
+PaintedWord lampLabel(const char* source, const QRect& lamp) {
+    const QRect box(lamp.right() + 5, lamp.top(), 60, lamp.height());
+    return label(source, box, box.adjusted(-2, 0, 0, 0), black);
+}
+
+PaintedWord onButton(const char* source, const QRect& button, int pixelSize) {
+    return {source, button, {}, sansFont(pixelSize, true), white, roomOnButton(button)};
+}
+
+bool isOnButton(const PaintedWord& word) {
+    return word.alignment == Qt::Alignment();
+}
+
+// Where the centres of the pixels the word's letters reach into may lie, in the given font: within
+// half a pixel of the letters' bounding rectangle. They must lie in the word's room.
+QRectF inkCentres(const PaintedWord& word, const QFont& font, const QString& text) {
+    const QFontMetricsF metrics(font);
+    QPointF origin;
+    if (isOnButton(word)) {
+        origin = buttonWordOrigin(word.box, metrics, text);
+    } else {
+        const QRectF line = metrics.boundingRect(QRectF(word.box), word.alignment, text);
+        origin = QPointF(line.left(), line.top() + metrics.ascent());
+    }
+    return metrics.tightBoundingRect(text).translated(origin).adjusted(-0.5, -0.5, 0.5, 0.5);
+}
+
 }  // namespace
 
 QImage drawBackground(const MusicFont& logoFont, int scale) {
@@ -293,6 +336,9 @@ QImage drawBackground(const MusicFont& logoFont, int scale) {
     paintControls(painter);
     paintAnswerBars(painter);
     paintQuestionsLeftFrame(painter);
+    for (const PaintedWord& word : paintedWords()) {
+        paintWord(painter, word);
+    }
     painter.end();
     return image;
 }
@@ -302,4 +348,55 @@ QList<QRgb> backgroundKeyColours() {
     QList<QRgb> colours = sixteenGreys();
     colours << bandGrey << faintBandGrey << edgeColour;
     return colours;
+}
+
+const QList<PaintedWord>& paintedWords() {
+    static const QList<PaintedWord> words = {
+        {QT_TRANSLATE_NOOP("Background", "KEY SIGNATURES"), logoTag, Qt::AlignCenter, tagFont(),
+         tagGrey, roomIn(logoTag)},
+        // The faint word behind the counts keeps a pixel inside the band.
+        {QT_TRANSLATE_NOOP("Background", "ANSWERS"), answersWord, Qt::AlignCenter,
+         sansFont(27, true), faintBandGrey,
+         roomIn(scoreBand.adjusted(1, 1, -1, -1), scoreBandRadius - 1)},
+        label(QT_TRANSLATE_NOOP("Background", "CORRECT"), correctWord, correctRoom, white),
+        label(QT_TRANSLATE_NOOP("Background", "INCORRECT"), wrongWord, wrongRoom, white),
+        onButton(QT_TRANSLATE_NOOP("Background", "SELECT"), selectButton, 8),
+        lampLabel(QT_TRANSLATE_NOOP("Background", "SHARPS"), sharpsLamp),
+        lampLabel(QT_TRANSLATE_NOOP("Background", "FLATS"), flatsLamp),
+        onButton(QT_TRANSLATE_NOOP("Background", "GO"), goButton, 10),
+        onButton(QT_TRANSLATE_NOOP("Background", "RESET"), resetButton, 8),
+        onButton(QT_TRANSLATE_NOOP("Background", "STOP"), stopButton, 8),
+    };
+    return words;
+}
+
+QString PaintedWord::text() const {
+    return QCoreApplication::translate("Background", source);
+}
+
+QFont PaintedWord::fittedFont() const {
+    const QString painted = text();
+    QFont fitted = font;
+    for (int stretch = QFont::Unstretched; stretch >= QFont::UltraCondensed; --stretch) {
+        if (stretch != QFont::Unstretched) {
+            fitted.setStretch(stretch);
+        }
+        if (room.contains(inkCentres(*this, fitted, painted))) {
+            return fitted;
+        }
+    }
+    // No width helps a word too tall for its room: it keeps its own font.
+    return font;
+}
+
+void paintWord(QPainter& painter, const PaintedWord& word) {
+    const QString text = word.text();
+    painter.setFont(word.fittedFont());
+    painter.setPen(QColor(word.colour));
+    if (isOnButton(word)) {
+        painter.drawText(buttonWordOrigin(word.box, QFontMetricsF(painter.font()), text), text);
+    } else {
+        // Unclipped: a word is measured against its room, and never cut by its box.
+        painter.drawText(word.box, word.alignment | Qt::TextDontClip, text);
+    }
 }

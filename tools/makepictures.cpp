@@ -16,6 +16,7 @@
 #include "palette.h"
 #include "smallpictures.h"
 #include "staffpictures.h"
+#include "translation.h"
 
 namespace {
 
@@ -99,13 +100,26 @@ void writeArrow(PictureWriter& out) {
             GifOptions{.interlaced = false, .transparentIndex = transparentIndex});
 }
 
+// The backdrop with its words in English, then in each language the program speaks.
+void writeBackgrounds(PictureWriter& out, const MusicFont& font) {
+    const auto write = [&out, &font](const QString& name) {
+        for (int scale : {1, doubleScale}) {
+            out.gif(withScale(QStringLiteral("mainwindow/pictures/") + name, scale,
+                              QStringLiteral(".gif")),
+                    reduceColours(drawBackground(font, scale), backgroundKeyColours(), 256),
+                    GifOptions{.interlaced = true});
+        }
+    };
+    write(QStringLiteral("background"));
+    for (const QString& language : Translation::available()) {
+        const Translation translation(QStringList{language});
+        write(QStringLiteral("background-") + language);
+    }
+}
+
 void writeWindowPictures(PictureWriter& out, const MusicFont& font) {
+    writeBackgrounds(out, font);
     for (int scale : {1, doubleScale}) {
-        const QImage background = drawBackground(font, scale);
-        out.gif(withScale(QStringLiteral("mainwindow/pictures/background"), scale,
-                          QStringLiteral(".gif")),
-                reduceColours(background, backgroundKeyColours(), 256),
-                GifOptions{.interlaced = true});
         out.image(
             withScale(QStringLiteral("mainwindow/pictures/lamp"), scale, QStringLiteral(".bmp")),
             drawLitLamp(scale), "BMP");
