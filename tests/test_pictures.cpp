@@ -1,12 +1,14 @@
 // The generated pictures: their sizes and formats, the key signatures read back from the pixels,
 // the staff shared by all fifteen staff pictures, the background's furniture under each control,
 // the main window's pictures at twice the size matching the single ones, and that the generator
-// reproduces the committed files exactly.
+// reproduces the committed files exactly; and that each painted word, in every language, keeps
+// within its place.
 #include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,7 +16,9 @@
 #include <array>
 #include <optional>
 
+#include "backgroundpicture.h"
 #include "layout.h"
+#include "translation.h"
 
 namespace {
 
@@ -33,8 +37,20 @@ QString atScale(const QString& name, int scale, const QString& extension) {
     return name + (scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)) + extension;
 }
 
-QString backgroundPath(int scale) {
-    return atScale(QStringLiteral("mainwindow/pictures/background"), scale, QStringLiteral(".gif"));
+// The English backdrop is "background", the one in German "background-de".
+QString backgroundPath(int scale, const QString& language = {}) {
+    const QString name = language.isEmpty() ? QStringLiteral("background")
+                                            : QStringLiteral("background-") + language;
+    return atScale(QStringLiteral("mainwindow/pictures/") + name, scale, QStringLiteral(".gif"));
+}
+
+// Every backdrop at one scale: the English one first, then one for each language spoken.
+QStringList backgroundPaths(int scale) {
+    QStringList paths = {backgroundPath(scale)};
+    for (const QString& language : Translation::available()) {
+        paths << backgroundPath(scale, language);
+    }
+    return paths;
 }
 
 QString blankStaffPath(int scale) {
@@ -69,7 +85,7 @@ QStringList generatedFiles() {
     files << QStringLiteral("assets/arrow.gif")
           << QStringLiteral("mainwindow/pictures/icon-16.png");
     for (int scale : {1, 2}) {
-        files << backgroundPath(scale) << blankStaffPath(scale) << lampPath(scale)
+        files << backgroundPaths(scale) << blankStaffPath(scale) << lampPath(scale)
               << QStringLiteral("mainwindow/pictures/icon-%1.png").arg(32 * scale)
               << aboutPath(QStringLiteral("red"), scale) << aboutPath(QStringLiteral("mono"), scale)
               << aboutPath(QStringLiteral("green"), scale);
@@ -160,7 +176,7 @@ bool hasInk(const QImage& key, const QImage& blank, int x, int y) {
     return inkAt(key, blank, x, y) > kInkThreshold;
 }
 
-struct Glyph {
+struct InkedGlyph {
     int left = 0;
     int right = 0;  // inclusive
     int top = 0;
@@ -168,9 +184,9 @@ struct Glyph {
 };
 
 // The runs of columns in which the key picture adds ink to the blank staff.
-QList<Glyph> glyphColumns(const QImage& key, const QImage& blank) {
-    QList<Glyph> glyphs;
-    std::optional<Glyph> current;
+QList<InkedGlyph> glyphColumns(const QImage& key, const QImage& blank) {
+    QList<InkedGlyph> glyphs;
+    std::optional<InkedGlyph> current;
     for (int x = 0; x < kSharedStaffArea.width(); ++x) {
         int top = -1;
         int bottom = -1;
@@ -188,7 +204,7 @@ QList<Glyph> glyphColumns(const QImage& key, const QImage& blank) {
             continue;
         }
         if (!current) {
-            current = Glyph{x, x, top, bottom};
+            current = InkedGlyph{x, x, top, bottom};
         }
         current->right = x;
         current->top = std::min(current->top, top);
@@ -201,7 +217,7 @@ QList<Glyph> glyphColumns(const QImage& key, const QImage& blank) {
 }
 
 // Separate stretches of ink in one row of a glyph.
-int inkStretches(const QImage& key, const QImage& blank, const Glyph& glyph, int y) {
+int inkStretches(const QImage& key, const QImage& blank, const InkedGlyph& glyph, int y) {
     int stretches = 0;
     bool inside = false;
     for (int x = glyph.left; x <= glyph.right; ++x) {
@@ -215,7 +231,7 @@ int inkStretches(const QImage& key, const QImage& blank, const Glyph& glyph, int
 enum class Kind { Sharp, Flat };
 
 // A sharp's upper part shows its two upright strokes side by side; a flat's shows only its stem.
-Kind kindOf(const QImage& key, const QImage& blank, const Glyph& glyph) {
+Kind kindOf(const QImage& key, const QImage& blank, const InkedGlyph& glyph) {
     const int upperThirdEnd = glyph.top + (glyph.bottom - glyph.top) / 3;
     int rowsWithTwoStrokes = 0;
     for (int y = glyph.top; y <= upperThirdEnd; ++y) {
@@ -225,7 +241,7 @@ Kind kindOf(const QImage& key, const QImage& blank, const Glyph& glyph) {
 }
 
 // Bravura draws a sharp centred on its note and a flat from 0.70 staff spaces below the note.
-double noteRowOf(const Glyph& glyph, Kind kind) {
+double noteRowOf(const InkedGlyph& glyph, Kind kind) {
     const double inkBottom = glyph.bottom + 1;
     if (kind == Kind::Sharp) {
         return (glyph.top + inkBottom) / 2.0;
@@ -293,7 +309,6 @@ struct DoubledPicture {
 
 QList<DoubledPicture> doubledPictures() {
     QList<DoubledPicture> pictures = {
-        {backgroundPath(1), backgroundPath(2)},
         {blankStaffPath(1), blankStaffPath(2)},
         {lampPath(1), lampPath(2)},
         {QStringLiteral("mainwindow/pictures/icon-32.png"),
@@ -301,6 +316,9 @@ QList<DoubledPicture> doubledPictures() {
     };
     for (const char* style : {"red", "mono", "green"}) {
         pictures.append({aboutPath(QLatin1String(style), 1), aboutPath(QLatin1String(style), 2)});
+    }
+    for (qsizetype i = 0; i < backgroundPaths(1).size(); ++i) {
+        pictures.append({backgroundPaths(1)[i], backgroundPaths(2)[i]});
     }
     return pictures;
 }
@@ -375,6 +393,111 @@ int unevenBlocks(const QImage& twice) {
     return count;
 }
 
+// --- The painted words in each language ----------------------------------------------------
+
+// Narrower than this a word is hard to read: a translation that needs it must be made shorter.
+constexpr int kNarrowestStretch = 75;
+
+// Every word keeps this far from the window's right edge, and from the rim of a round button.
+constexpr double kClearance = 2;
+
+constexpr QRect kRoundButtons[] = {layout::rectOf("lselect"), layout::rectOf("lgo"),
+                                   layout::rectOf("lrestart"), layout::rectOf("lstop")};
+
+// The faint word across the score band lies behind the counts and their words by design.
+bool liesBehindTheCounts(const PaintedWord& word) {
+    return word.source == QLatin1String("ANSWERS");
+}
+
+// The centres of the pixels a word colours when painted alone as the backdrop paints it, at the
+// given scale, in the single picture's pixels.
+QList<QPointF> inkOf(const PaintedWord& word, int scale) {
+    const QRgb ground = qGray(word.colour) > 127 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+    QImage image(backgroundSize * scale, QImage::Format_RGB32);
+    image.fill(ground);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    paintWord(painter, word);
+    painter.end();
+    QList<QPointF> ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != ground) {
+                ink << QPointF(x + 0.5, y + 0.5) / scale;
+            }
+        }
+    }
+    return ink;
+}
+
+// The rectangle that the pixels with these centres cover.
+QRectF extentOf(const QList<QPointF>& centres) {
+    QRectF extent(centres.first(), QSizeF());
+    for (const QPointF& centre : centres) {
+        extent |= QRectF(centre, QSizeF());
+    }
+    return extent.adjusted(-0.5, -0.5, 0.5, 0.5);
+}
+
+// How the word is cut short, or an empty string: at the single size, where the font's measures
+// are its pixels, a whole word covers its letters' bounding rectangle.
+QString cutShort(const PaintedWord& word) {
+    const QString text = word.text();
+    const QSizeF letters = QFontMetricsF(word.fittedFont()).tightBoundingRect(text).size();
+    const QSizeF inked = extentOf(inkOf(word, 1)).size();
+    if (std::abs(inked.width() - letters.width()) <= 1 &&
+        std::abs(inked.height() - letters.height()) <= 1) {
+        return {};
+    }
+    return QStringLiteral("%1 covers %2 × %3 of %4 × %5")
+        .arg(text)
+        .arg(inked.width())
+        .arg(inked.height())
+        .arg(letters.width())
+        .arg(letters.height());
+}
+
+bool insideEllipse(const QRectF& bounds, const QPointF& point) {
+    const QPointF offset = point - bounds.center();
+    const double x = offset.x() / (bounds.width() / 2);
+    const double y = offset.y() / (bounds.height() / 2);
+    return x * x + y * y <= 1;
+}
+
+// What a pixel of the word must not touch, or an empty string.
+QString misplacedInk(const PaintedWord& word, const QPointF& pixel) {
+    if (!word.room.contains(pixel)) {
+        return QStringLiteral("outside its room");
+    }
+    if (pixel.x() > backgroundSize.width() - kClearance) {
+        return QStringLiteral("at the window's right edge");
+    }
+    const bool onButton = std::find(std::begin(kRoundButtons), std::end(kRoundButtons), word.box) !=
+                          std::end(kRoundButtons);
+    const QRectF clearOfTheRim =
+        QRectF(word.box).adjusted(kClearance, kClearance, -kClearance, -kClearance);
+    if (onButton && !insideEllipse(clearOfTheRim, pixel)) {
+        return QStringLiteral("on the button's rim");
+    }
+    if (liesBehindTheCounts(word)) {
+        return {};
+    }
+    for (const layout::Control& control : layout::controls) {
+        const QRect place = control.rect;
+        if (!place.contains(word.box) && QRectF(place).contains(pixel)) {
+            return QStringLiteral("on the control ") +
+                   QLatin1String(control.name.data(), control.name.size());
+        }
+    }
+    for (const PaintedWord& other : paintedWords()) {
+        if (&other != &word && !liesBehindTheCounts(other) && other.room.contains(pixel)) {
+            return QStringLiteral("in the room of ") + QLatin1String(other.source);
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 class PicturesTest : public QObject {
@@ -420,6 +543,9 @@ private slots:
     void doubledPictureIsDrawnAfreshNotEnlarged_data();
     void doubledPictureIsDrawnAfreshNotEnlarged();
 
+    void paintedWordKeepsItsPlace_data();
+    void paintedWordKeepsItsPlace();
+
     void generatorReproducesTheCommittedFiles();
 };
 
@@ -432,7 +558,6 @@ void PicturesTest::everyPictureDecodesAtItsSize_data() {
     }
     const QList<std::pair<QString, QSize>> others = {
         {QStringLiteral("mainwindow/pictures/blankstaff.gif"), QSize(195, 200)},
-        {QStringLiteral("mainwindow/pictures/background.gif"), QSize(414, 287)},
         {QStringLiteral("mainwindow/pictures/lamp.bmp"), QSize(17, 17)},
         {QStringLiteral("mainwindow/pictures/icon-32.png"), QSize(32, 32)},
         {QStringLiteral("mainwindow/pictures/icon-16.png"), QSize(16, 16)},
@@ -440,7 +565,6 @@ void PicturesTest::everyPictureDecodesAtItsSize_data() {
         {QStringLiteral("about/pictures/about-mono.png"), QSize(32, 32)},
         {QStringLiteral("about/pictures/about-green.png"), QSize(32, 32)},
         {QStringLiteral("mainwindow/pictures/blankstaff@2x.gif"), QSize(390, 400)},
-        {QStringLiteral("mainwindow/pictures/background@2x.gif"), QSize(828, 574)},
         {QStringLiteral("mainwindow/pictures/lamp@2x.bmp"), QSize(34, 34)},
         {QStringLiteral("mainwindow/pictures/icon-64.png"), QSize(64, 64)},
         {QStringLiteral("about/pictures/about-red@2x.png"), QSize(64, 64)},
@@ -449,6 +573,11 @@ void PicturesTest::everyPictureDecodesAtItsSize_data() {
     };
     for (const auto& [file, size] : others) {
         QTest::newRow(qPrintable(file)) << file << size;
+    }
+    for (int scale : {1, 2}) {
+        for (const QString& file : backgroundPaths(scale)) {
+            QTest::newRow(qPrintable(file)) << file << QSize(414, 287) * scale;
+        }
     }
 }
 
@@ -468,7 +597,9 @@ void PicturesTest::staffPicturesAndBackgroundAreInterlaced_data() {
     }
     for (int scale : {1, 2}) {
         QTest::newRow(qPrintable(blankStaffPath(scale))) << blankStaffPath(scale);
-        QTest::newRow(qPrintable(backgroundPath(scale))) << backgroundPath(scale);
+        for (const QString& file : backgroundPaths(scale)) {
+            QTest::newRow(qPrintable(file)) << file;
+        }
     }
 }
 
@@ -535,10 +666,10 @@ void PicturesTest::keyPicturesShareTheBlankStaffOutsideTheirAccidentals() {
     const QImage blank = loadPicture(QStringLiteral("mainwindow/pictures/blankstaff.gif"));
     const QImage key = loadPicture(keyPicturePath(number));
     QVERIFY(!blank.isNull() && !key.isNull());
-    const QList<Glyph> glyphs = glyphColumns(key, blank);
+    const QList<InkedGlyph> glyphs = glyphColumns(key, blank);
     QVERIFY(!glyphs.isEmpty());
     auto nearAGlyph = [&glyphs](int x) {
-        return std::any_of(glyphs.begin(), glyphs.end(), [x](const Glyph& glyph) {
+        return std::any_of(glyphs.begin(), glyphs.end(), [x](const InkedGlyph& glyph) {
             return x >= glyph.left - 1 && x <= glyph.right + 1;
         });
     };
@@ -580,11 +711,11 @@ void PicturesTest::keyPictureShowsItsKeySignature() {
     const QImage blank = loadPicture(QStringLiteral("mainwindow/pictures/blankstaff.gif"));
     const QImage key = loadPicture(keyPicturePath(number));
     QVERIFY(!blank.isNull() && !key.isNull());
-    const QList<Glyph> glyphs = glyphColumns(key, blank);
+    const QList<InkedGlyph> glyphs = glyphColumns(key, blank);
     QCOMPARE(glyphs.size(), steps.size());
 
     for (qsizetype i = 0; i < glyphs.size(); ++i) {
-        const Glyph& glyph = glyphs[i];
+        const InkedGlyph& glyph = glyphs[i];
         const QString where = QStringLiteral("accidental %1 at x %2").arg(i + 1).arg(glyph.left);
         const int width = glyph.right - glyph.left + 1;
         QVERIFY2(width >= 11 && width <= 15, qPrintable(where));
@@ -901,6 +1032,47 @@ void PicturesTest::doubledPictureIsDrawnAfreshNotEnlarged() {
     QVERIFY2(uneven > blocks / 200, qPrintable(QStringLiteral("%1 of %2").arg(uneven).arg(blocks)));
 }
 
+void PicturesTest::paintedWordKeepsItsPlace_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("word");
+    for (const QString& language : QStringList{"en"} + Translation::available()) {
+        for (qsizetype word = 0; word < paintedWords().size(); ++word) {
+            QTest::addRow("%s %s", qPrintable(language), paintedWords()[word].source)
+                << language << static_cast<int>(word);
+        }
+    }
+}
+
+// Each word as painted with its language installed, in the font it is painted in: narrowed no
+// further than readable, whole, every pixel inside its room, clear of the window's edge, a
+// button's rim, the other controls and the other words.
+void PicturesTest::paintedWordKeepsItsPlace() {
+    QFETCH(QString, language);
+    QFETCH(int, word);
+    const Translation translation(QStringList{language});
+    const PaintedWord& painted = paintedWords()[word];
+    const QString text = painted.text();
+    const int stretch = painted.fittedFont().stretch();
+    QVERIFY2(stretch == QFont::AnyStretch || stretch >= kNarrowestStretch,
+             qPrintable(QStringLiteral("%1 narrowed to %2 %").arg(text).arg(stretch)));
+    const QString cut = cutShort(painted);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut));
+    for (int scale : {1, 2}) {
+        const QList<QPointF> ink = inkOf(painted, scale);
+        QVERIFY(!ink.isEmpty());
+        for (const QPointF& pixel : ink) {
+            const QString problem = misplacedInk(painted, pixel);
+            QVERIFY2(problem.isEmpty(),
+                     qPrintable(QStringLiteral("%1 at scale %2: pixel (%3, %4) %5")
+                                    .arg(text)
+                                    .arg(scale)
+                                    .arg(pixel.x())
+                                    .arg(pixel.y())
+                                    .arg(problem)));
+        }
+    }
+}
+
 void PicturesTest::generatorReproducesTheCommittedFiles() {
     QTemporaryDir output;
     QVERIFY(output.isValid());
@@ -925,5 +1097,5 @@ void PicturesTest::generatorReproducesTheCommittedFiles() {
     }
 }
 
-QTEST_GUILESS_MAIN(PicturesTest)
+QTEST_MAIN(PicturesTest)
 #include "test_pictures.moc"
