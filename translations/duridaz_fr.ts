@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>ANSWERS</source>
-        <translation>RÉPONSES</translation>
+        <translation>BILAN</translation>
     </message>
     <message>
         <source>CORRECT</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>ANSWERS</source>
-        <translation>ANTWOORDEN</translation>
+        <translation>UITSLAG</translation>
     </message>
     <message>
         <source>CORRECT</source>
