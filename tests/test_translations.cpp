@@ -150,6 +150,7 @@ void TranslationsTest::theLanguageIsTheFirstOfTheUsersThatIsSpoken_data() {
     QTest::newRow("Austrian German") << QStringList{"de-AT", "de-Latn-AT"} << "de";
     QTest::newRow("Belgian Dutch") << QStringList{"nl-BE"} << "nl";
     QTest::newRow("French before German") << QStringList{"fr", "fr-FR", "de", "de-DE"} << "fr";
+    QTest::newRow("American English") << QStringList{"en-US", "en-Latn-US", "en"} << "";
     QTest::newRow("English before German") << QStringList{"en", "en-US", "de", "de-DE"} << "";
     QTest::newRow("unspoken, then Italian") << QStringList{"pt-BR", "it-IT"} << "it";
     QTest::newRow("unspoken only") << QStringList{"ja-JP", "ja"} << "";
