@@ -30,16 +30,25 @@ QFont dialogBold(int pixelHeight) {
     return font;
 }
 
-QFont narrowedToFit(QFont font, const QString& text, int width) {
+std::optional<QFont> widestThatFits(QFont font, const std::function<bool(const QFont&)>& fits) {
     for (int stretch = QFont::Unstretched; stretch > QFont::UltraCondensed; --stretch) {
         font.setStretch(stretch);
-        const QFontMetrics metrics(font);
-        if (metrics.horizontalAdvance(text) <= width &&
-            metrics.tightBoundingRect(text).right() < width) {
-            break;
+        if (fits(font)) {
+            return font;
         }
     }
-    return font;
+    return std::nullopt;
+}
+
+QFont narrowedToFit(QFont font, const QString& text, int width) {
+    const auto fitted = widestThatFits(font, [&](const QFont& candidate) {
+        const QFontMetrics metrics(candidate);
+        return metrics.horizontalAdvance(text) <= width &&
+               metrics.tightBoundingRect(text).right() < width;
+    });
+    // Too wide at any stretch: the narrowest tried still cuts off the least.
+    font.setStretch(QFont::UltraCondensed + 1);
+    return fitted.value_or(font);
 }
 
 }  // namespace fonts

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <functional>
+#include <optional>
 
 // The window's fonts, by pixel height so that the layout does not depend on the screen's DPI.
 namespace fonts {
@@ -16,5 +18,9 @@ QFont dialogBold(int pixelHeight);
 // that would not fit the width given is set in a narrower stretch of the same face, never
 // cut off or run under the next control.
 QFont narrowedToFit(QFont font, const QString& text, int width);
+
+// The font at the widest stretch, from the face's own width down, for which fits holds; nullopt
+// when it holds for none.
+std::optional<QFont> widestThatFits(QFont font, const std::function<bool(const QFont&)>& fits);
 
 }  // namespace fonts

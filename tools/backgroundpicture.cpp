@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "fonts.h"
 #include "layout.h"
 #include "palette.h"
 #include "smallpictures.h"
@@ -376,17 +377,11 @@ QString PaintedWord::text() const {
 
 QFont PaintedWord::fittedFont() const {
     const QString painted = text();
-    QFont fitted = font;
-    for (int stretch = QFont::Unstretched; stretch >= QFont::UltraCondensed; --stretch) {
-        if (stretch != QFont::Unstretched) {
-            fitted.setStretch(stretch);
-        }
-        if (room.contains(inkCentres(*this, fitted, painted))) {
-            return fitted;
-        }
-    }
-    // No width helps a word too tall for its room: it keeps its own font.
-    return font;
+    auto fits = [&](const QFont& candidate) {
+        return room.contains(inkCentres(*this, candidate, painted));
+    };
+    // A word that fits keeps its font as it is; no width helps one too tall for its room.
+    return fits(font) ? font : fonts::widestThatFits(font, fits).value_or(font);
 }
 
 void paintWord(QPainter& painter, const PaintedWord& word) {
