@@ -68,11 +68,6 @@ std::string_view signatureWords(int key) {
     return one ? kOneFlat : kFlats;
 }
 
-std::string signatureText(int key) {
-    std::string text(signatureWords(key));
-    return text.replace(text.find("%1"), 2, std::to_string(accidentalCount(key)));
-}
-
 int keyOfPictureFile(std::string_view file) {
     int key = 0;
     const auto [end, error] = std::from_chars(file.data(), file.data() + file.size(), key);

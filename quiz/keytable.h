@@ -27,11 +27,8 @@ KeyRange keysOfKind(KeyKind kind);
 // How many sharps (keys 1..7) or flats (keys 8..14) the signature of key 1..14 has.
 int accidentalCount(int key);
 
-// The words for the signature of key 1..14, with "%1" for accidentalCount: "%1 flats".
+// What the picture of key 1..14 shows, in words, with "%1" for accidentalCount: "%1 flats".
 std::string_view signatureWords(int key);
-
-// What the picture of key 1..14 shows, in words: "1 sharp", "3 flats".
-std::string signatureText(int key);
 
 // The key whose picture file this is ("9.gif" gives 9), or 0.
 int keyOfPictureFile(std::string_view file);
