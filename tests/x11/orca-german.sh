@@ -32,14 +32,7 @@ question="([1-7] (Kreuze?|b)): 1 ($name), 2 ($name), 3 ($name), 4 ($name)"
 
 press Return
 hear "Los\. 1 Frage übrig\. $question\." "Go and the question in German"
-[[ $HEARD =~ $question ]] || fail "no question in '$HEARD'"
-correct_key=${key_of[${BASH_REMATCH[1]}]}
-answers=("" "${BASH_REMATCH[3]}" "${BASH_REMATCH[4]}" "${BASH_REMATCH[5]}" "${BASH_REMATCH[6]}")
-correct_pos=0
-for pos in 1 2 3 4; do
-    [[ ${answers[pos]} == "$correct_key" ]] && correct_pos=$pos
-done
-((correct_pos)) || fail "the answers of '$HEARD' miss the key $correct_key"
+read_question "$HEARD"
 
 chosen=$((correct_pos == 2 ? 1 : 2))
 press "$chosen"

@@ -91,6 +91,19 @@ hear() {
     fail "Orca did not say $what within 10 s"
 }
 
+# Reads a question phrase by the caller's pattern $question and table key_of (signature to
+# key name): sets correct_key, answers (1 to 4) and correct_pos.
+read_question() {
+    [[ $1 =~ $question ]] || fail "no question in '$1'"
+    correct_key=${key_of[${BASH_REMATCH[1]}]}
+    answers=("" "${BASH_REMATCH[3]}" "${BASH_REMATCH[4]}" "${BASH_REMATCH[5]}" "${BASH_REMATCH[6]}")
+    correct_pos=0
+    for pos in 1 2 3 4; do
+        [[ ${answers[pos]} == "$correct_key" ]] && correct_pos=$pos
+    done
+    ((correct_pos)) || fail "the answers of '$1' miss the key $correct_key"
+}
+
 press() {
     xdotool key "$1"
 }

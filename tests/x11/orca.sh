@@ -40,18 +40,6 @@ declare -A key_of=(
     ["7 flats"]="C Flat")
 question="([1-7] (sharps?|flats?)): 1 ([A-G][ a-zA-Z]*), 2 ([A-G][ a-zA-Z]*), 3 ([A-G][ a-zA-Z]*), 4 ([A-G][ a-zA-Z]*)"
 
-# Reads a question phrase: the key of its signature and its four answers.
-read_question() {
-    [[ $1 =~ $question ]] || fail "no question in '$1'"
-    correct_key=${key_of[${BASH_REMATCH[1]}]}
-    answers=("" "${BASH_REMATCH[3]}" "${BASH_REMATCH[4]}" "${BASH_REMATCH[5]}" "${BASH_REMATCH[6]}")
-    correct_pos=0
-    for pos in 1 2 3 4; do
-        [[ ${answers[pos]} == "$correct_key" ]] && correct_pos=$pos
-    done
-    ((correct_pos)) || fail "the answers of '$1' miss the key $correct_key"
-}
-
 # The first question is answered right and the second wrong, each with its number key.
 press Return
 hear "Go\. 2 questions left\. $question\." "Go, the first question and its answers"
