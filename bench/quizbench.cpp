@@ -57,8 +57,7 @@ void fastSettings(Form1& form) {
 
 void runMemory(QuizForm& form, RandomSource& random) {
     SimClock clock;
-    Drill drill(form, clock, random);
-    drill.Form_Load();
+    Drill drill(form, form, clock, random);
     Answerer answerer(drill, 4);
     clock.aroundTick = [&](SimClock::SimTimer& timer) {
         timer.onTick();
@@ -68,7 +67,7 @@ void runMemory(QuizForm& form, RandomSource& random) {
     auto runQuizzes = [&](int questions, const std::function<void()>& afterQuestion) {
         const int end = answerer.questions() + questions;
         while (answerer.questions() < end) {
-            drill.lgo_Click();
+            drill.go();
             answerer.answerNewQuestion();
             paint();
             for (int seen = 0; drill.state().running; clock.runFor(100)) {
@@ -194,7 +193,7 @@ class TimerRun {
 public:
     TimerRun(QuizForm& form, RandomSource& random)
         : form_(form),
-          drill_(form, timers_, random),
+          drill_(form, form, timers_, random),
           timer1_(*timers_.made.at("Timer1")),
           timer2_(*timers_.made.at("Timer2")),
           answerer_(drill_, 4) {
@@ -210,12 +209,11 @@ public:
                 afterQuestionTick();
             }
         };
-        drill_.Form_Load();
     }
 
     void start() {
         fastSettings(form_);
-        drill_.lgo_Click();
+        drill_.go();
         answerer_.answerNewQuestion();
     }
 
@@ -234,11 +232,11 @@ private:
     void afterQuestionTick() {
         answerer_.answerNewQuestion();
         if (timer1_.lateness[500].size() == kShortTicks && timer1_.lateness[5500].empty()) {
-            drill_.lstop_Click();
+            drill_.stop();
             form_.findChild<QScrollBar*>("IntScroll")->setValue(5);
-            drill_.lgo_Click();
+            drill_.go();
         } else if (timer1_.lateness[5500].size() == kLongTicks) {
-            drill_.lstop_Click();
+            drill_.stop();
             finish();
         }
     }

@@ -45,7 +45,7 @@ public:
         shownKey_ = state.keyNum;
         ++questions_;
         if (questions_ % every_ != 0) {
-            drill_.choice_Click(state.rightPos);
+            drill_.choose(state.rightPos);
         }
     }
     int questions() const { return questions_; }

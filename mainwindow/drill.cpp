@@ -1,8 +1,8 @@
 #include "drill.h"
 
-#include "counter.h"
-
 #include <utility>
+
+#include "counter.h"
 
 namespace {
 
@@ -11,28 +11,33 @@ constexpr int kResumeAtOnce = 1;
 
 }  // namespace
 
-Drill::Drill(DrillView& view, TimerFactory& timers, RandomSource& random)
+Drill::Drill(DrillView& view, DrillEvents& events, TimerFactory& timers, RandomSource& random)
     : view_(view),
+      events_(events),
       engine_(state_, view, random),
       questionClock_(
-          timers.makeTimer("Timer1", [this] { tick(&Drill::Timer1_Timer, *questionClock_); })),
-      pause_(timers.makeTimer("Timer2", [this] { tick(&Drill::Timer2_Timer, *pause_); })) {}
+          timers.makeTimer("Timer1", [this] { tick(&Drill::onQuestionClock, *questionClock_); })),
+      pause_(timers.makeTimer("Timer2", [this] { tick(&Drill::onPauseEnd, *pause_); })) {
+    questionClock_->setInterval(kResumeAtOnce);
+    pause_->setInterval(kPauseMilliseconds);
+}
 
-// Marks a command or tick as running; when the outermost one ends, the timers held meanwhile
-// go on.
-class Drill::Busy {
+// One command or tick. When the outermost one ends, the listener hears that the turn is over
+// and the timers held meanwhile go on.
+class Drill::Turn {
 public:
-    explicit Busy(Drill& drill) : drill_(drill), outermost_(!std::exchange(drill.busy_, true)) {}
-    ~Busy() {
+    explicit Turn(Drill& drill) : drill_(drill), outermost_(!std::exchange(drill.busy_, true)) {}
+    ~Turn() {
         if (outermost_) {
             drill_.busy_ = false;
             for (Timer* timer : std::exchange(drill_.held_, {})) {
                 timer->release();
             }
+            drill_.events_.turnEnded();
         }
     }
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
+    Turn(const Turn&) = delete;
+    Turn& operator=(const Turn&) = delete;
 
 private:
     Drill& drill_;
@@ -48,32 +53,55 @@ void Drill::tick(void (Drill::*handler)(), Timer& timer) {
     (this->*handler)();
 }
 
-DrillPhase Drill::phase() const {
-    if (!state_.running) {
-        return state_.freshStart ? DrillPhase::Ready : DrillPhase::Stopped;
+// The one place where the timers are armed and stopped. The flags of the quiz state follow
+// the phase; a halt leaves advance and skipCheck as they were, so that Go resumes where the
+// quiz stood.
+void Drill::setPhase(DrillPhase phase) {
+    phase_ = phase;
+    state_.running = phase != DrillPhase::Halted;
+    switch (phase) {
+        case DrillPhase::Halted:
+            questionClock_->disable();
+            pause_->disable();
+            break;
+        case DrillPhase::QuestionTime:
+            state_.advance = true;
+            state_.skipCheck = false;
+            pause_->disable();
+            questionClock_->setInterval(questionTime());
+            questionClock_->enable();
+            break;
+        case DrillPhase::FeedbackPause:
+            state_.advance = false;
+            state_.skipCheck = false;
+            questionClock_->disable();
+            pause_->enable();
+            break;
+        case DrillPhase::PauseEnd:
+            // The pause's timer is stopped by the tick that follows at once.
+            state_.advance = true;
+            state_.skipCheck = true;
+            questionClock_->setInterval(kResumeAtOnce);
+            questionClock_->enable();
+            break;
     }
-    if (pause_->isEnabled() && !questionClock_->isEnabled()) {
-        return DrillPhase::FeedbackPause;
-    }
-    return state_.skipCheck ? DrillPhase::PauseEnd : DrillPhase::QuestionTime;
 }
 
-void Drill::Form_Load() {
-    const Busy busy(*this);
-    state_.running = false;
-    state_.kindStep = 3;
-    state_.keyKind = keytable::KeyKind::Both;
-    questionClock_->disable();
-    questionClock_->setInterval(kResumeAtOnce);
-    pause_->disable();
-    pause_->setInterval(kPauseMilliseconds);
-    state_.freshStart = true;
-    state_.advance = true;
+void Drill::halt() {
+    setPhase(DrillPhase::Halted);
+    view_.setScrollBarsEnabled(true);
 }
 
 // The seconds shown plus half a second: "5" gives 5500 ms.
 int Drill::questionTime() const {
     return static_cast<int>(counter::valueOf(view_.caption(Caption::Seconds) + "500"));
+}
+
+Counters Drill::counters() const {
+    const auto number = [this](Caption which) {
+        return static_cast<int>(counter::valueOf(view_.caption(which)));
+    };
+    return {number(Caption::QuestionsLeft), number(Caption::Right), number(Caption::Wrong)};
 }
 
 void Drill::clearArrows() {
@@ -85,45 +113,50 @@ void Drill::clearArrows() {
 // A new question never inherits an arrow, so an unanswered question is always wrong.
 void Drill::showNextQuestion() {
     clearArrows();
-    engine_.prepareQuestion();
+    events_.questionShown(engine_.prepareQuestion());
 }
 
-void Drill::whitenAnswers() {
+void Drill::endPause() {
     for (int pos = 1; pos <= 4; ++pos) {
         view_.setChoiceColour(pos, kWhite);
     }
+    events_.pauseEnded();
 }
 
 void Drill::resetCounters() {
     view_.setCaption(Caption::QuestionsLeft, view_.caption(Caption::Questions));
     view_.setCaption(Caption::Wrong, "0");
     view_.setCaption(Caption::Right, "0");
+    events_.countersShown(counters());
 }
 
-void Drill::choice_Click(int index) {
-    const Busy busy(*this);
+void Drill::choose(int pos) {
+    const Turn turn(*this);
     clearArrows();
-    if (!view_.loadArrow(index)) {
+    if (view_.loadArrow(pos)) {
+        events_.answerChosen(pos);
+    } else {
+        events_.answerChosen(0);
         view_.reportMissingFile("arrow.gif");
     }
 }
 
-void Drill::IntScroll_Change(int value) {
-    const Busy busy(*this);
+void Drill::setSeconds(int seconds) {
+    const Turn turn(*this);
     if (!state_.running) {
-        view_.setCaption(Caption::Seconds, counter::textOf(10 - value));
+        view_.setCaption(Caption::Seconds, counter::textOf(seconds));
     }
 }
 
-void Drill::questscroll_Change(int value) {
-    const Busy busy(*this);
+void Drill::setQuestions(int questions) {
+    const Turn turn(*this);
     if (!state_.running) {
-        view_.setCaption(Caption::Questions, counter::textOf(26 - value));
+        view_.setCaption(Caption::Questions, counter::textOf(questions));
     }
 }
 
-void Drill::lselect_Click() {
-    const Busy busy(*this);
+void Drill::selectKind() {
+    const Turn turn(*this);
     if (state_.running) {
         return;
     }
@@ -131,123 +164,118 @@ void Drill::lselect_Click() {
         state_.kindStep = 1;
     }
     state_.keyKind = static_cast<keytable::KeyKind>(state_.kindStep);
-    const bool sharps = state_.keyKind != keytable::KeyKind::Flats;
-    const bool flats = state_.keyKind != keytable::KeyKind::Sharps;
-    view_.showIndicators(sharps, flats);
+    view_.showIndicators(state_.keyKind != keytable::KeyKind::Flats,
+                         state_.keyKind != keytable::KeyKind::Sharps);
     ++state_.kindStep;
+    events_.keyKindShown(state_.keyKind);
 }
 
-void Drill::lgo_Click() {
-    const Busy busy(*this);
+void Drill::go() {
+    const Turn turn(*this);
     if (state_.running) {
         return;
     }
-    state_.running = true;
     view_.setScrollBarsEnabled(false);
     if (state_.freshStart) {
         resetCounters();
-        // A quiz starts clean even when the last one was left in the middle of a pause.
-        state_.advance = true;
-        state_.skipCheck = false;
         showNextQuestion();
         state_.freshStart = false;
+        setPhase(DrillPhase::QuestionTime);
+    } else {
+        // After a pause cut short by Stop, the graded question moves on at once.
+        setPhase(state_.skipCheck ? DrillPhase::PauseEnd : DrillPhase::QuestionTime);
     }
-    // After a pause cut short by Stop, the graded question moves on at once.
-    questionClock_->setInterval(state_.skipCheck ? kResumeAtOnce : questionTime());
-    questionClock_->enable();
-    view_.commandActed(QuizCommand::Go);
+    events_.commandActed(DrillCommand::Go);
 }
 
-void Drill::lstop_Click() {
-    const Busy busy(*this);
+// Stop during the pause ends the pause first, so that the resumed quiz moves on from the
+// graded question instead of grading it again.
+void Drill::stop() {
+    const Turn turn(*this);
     const bool halts = state_.running;
-    if (phase() == DrillPhase::FeedbackPause) {
-        finishPause();
+    if (phase_ == DrillPhase::FeedbackPause) {
+        endPause();
+        setPhase(DrillPhase::PauseEnd);
     }
-    questionClock_->disable();
-    pause_->disable();
-    state_.running = false;
-    view_.setScrollBarsEnabled(true);
+    halt();
     if (halts) {
-        view_.commandActed(QuizCommand::Stop);
+        events_.commandActed(DrillCommand::Stop);
     }
 }
 
-void Drill::lrestart_Click() {
-    const Busy busy(*this);
+void Drill::restart() {
+    const Turn turn(*this);
     const bool graded = questionAlreadyGraded();
     state_.freshStart = true;
     resetCounters();
     if (graded) {
         replaceGradedQuestion();
     }
-    view_.commandActed(QuizCommand::Restart);
+    events_.commandActed(DrillCommand::Restart);
 }
 
 // In a running quiz, the question on show has already been counted during the pause and at
 // its end until the clock has moved on; so has the last question once it is counted off.
 bool Drill::questionAlreadyGraded() const {
-    switch (phase()) {
+    switch (phase_) {
         case DrillPhase::FeedbackPause:
         case DrillPhase::PauseEnd:
             return true;
         case DrillPhase::QuestionTime:
             return counter::valueOf(view_.caption(Caption::QuestionsLeft)) <= 0;
-        case DrillPhase::Ready:
-        case DrillPhase::Stopped:
+        case DrillPhase::Halted:
             break;
     }
     return false;
 }
 
-// The pause's work without re-arming the clock: the graded question is never graded again.
-void Drill::finishPause() {
-    whitenAnswers();
-    state_.skipCheck = true;
-    state_.advance = true;
-}
-
 // A restarted quiz asks exactly the number of questions it shows, so the graded question on
 // show makes way for a fresh one with a full interval.
 void Drill::replaceGradedQuestion() {
-    pause_->disable();
-    whitenAnswers();
-    state_.skipCheck = false;
-    state_.advance = true;
+    if (phase_ == DrillPhase::FeedbackPause) {
+        endPause();
+    }
     showNextQuestion();
-    questionClock_->setInterval(questionTime());
-    questionClock_->enable();
+    setPhase(DrillPhase::QuestionTime);
 }
 
-void Drill::Timer1_Timer() {
-    const Busy busy(*this);
-    pause_->disable();
-    if (counter::valueOf(view_.caption(Caption::QuestionsLeft)) <= 0) {
-        state_.freshStart = true;
-        lstop_Click();
-        view_.quizEnded();
-        return;
+void Drill::grade() {
+    const bool right = engine_.CheckAnswer();
+    events_.graded({right, state_.rightPos, counters()});
+    if (!right) {
+        setPhase(DrillPhase::FeedbackPause);
     }
-    if (!state_.skipCheck && !engine_.CheckAnswer()) {
-        pause_->enable();
-    }
-    state_.skipCheck = false;
-    if (!state_.advance) {
-        questionClock_->disable();
-        return;
-    }
+}
+
+void Drill::countOff() {
     const auto left = counter::stepped(view_.caption(Caption::QuestionsLeft), -1);
     view_.setCaption(Caption::QuestionsLeft, left);
+    events_.countersShown(counters());
     // The last question counted off is not followed by one that would never be graded.
     if (counter::valueOf(left) > 0) {
         showNextQuestion();
     }
-    questionClock_->setInterval(questionTime());
+    setPhase(DrillPhase::QuestionTime);
 }
 
-void Drill::Timer2_Timer() {
-    const Busy busy(*this);
-    finishPause();
-    questionClock_->setInterval(kResumeAtOnce);
-    questionClock_->enable();
+void Drill::onQuestionClock() {
+    const Turn turn(*this);
+    if (counter::valueOf(view_.caption(Caption::QuestionsLeft)) <= 0) {
+        state_.freshStart = true;
+        halt();
+        events_.quizEnded(counters());
+        return;
+    }
+    if (!state_.skipCheck) {
+        grade();
+    }
+    if (phase_ != DrillPhase::FeedbackPause) {
+        countOff();
+    }
+}
+
+void Drill::onPauseEnd() {
+    const Turn turn(*this);
+    endPause();
+    setPhase(DrillPhase::PauseEnd);
 }

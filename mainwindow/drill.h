@@ -3,64 +3,70 @@
 #include <memory>
 #include <vector>
 
+#include "drillevents.h"
 #include "drillview.h"
 #include "engine.h"
 #include "quizstate.h"
 #include "timer.h"
 
-// Where a running quiz stands. The flags of the quiz state are the store; the phase names
-// what they mean together.
+// Where the question clock stands. Only setPhase() changes it, and with it both timers and the
+// flags of the quiz state that follow from it.
 enum class DrillPhase {
-    Ready,          // the next Go prepares a new quiz
+    Halted,         // no quiz runs: not started, stopped or ended
     QuestionTime,   // the clock runs for the question on show
     FeedbackPause,  // a wrong answer is shown in red for two seconds
     PauseEnd,       // the graded question makes way for the next at once, ungraded
-    Stopped,        // the next Go resumes the quiz
 };
 
-// The drill's commands and its clock: what Go, Stop, Restart, the selector, the settings,
-// the answer labels and the two timers do. It owns the quiz state and both timers for the
-// whole run.
+// The drill's commands and its clock: what Go, Stop, Restart, the selector, the settings, the
+// answer labels and the two timers do. It owns the quiz state and both timers for the whole
+// run, works the window through DrillView and tells what happened through DrillEvents.
 //
 // Commands and ticks run one at a time, each to its end. A message box opened by one of them
 // runs the event loop inside it; a tick that falls due then is dropped, and its timer holds
 // still until the command or tick is over, so that the program does not wake for it.
 class Drill {
 public:
-    Drill(DrillView& view, TimerFactory& timers, RandomSource& random);
+    Drill(DrillView& view, DrillEvents& events, TimerFactory& timers, RandomSource& random);
 
-    void Form_Load();
-    void choice_Click(int index);
-    void IntScroll_Change(int value);
-    void questscroll_Change(int value);
-    void lselect_Click();
-    void lgo_Click();
-    void lstop_Click();
-    void lrestart_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
+    void choose(int pos);
+    // The settings as the window shows them: seconds per question, questions per quiz.
+    void setSeconds(int seconds);
+    void setQuestions(int questions);
+    void selectKind();
+    void go();
+    void stop();
+    void restart();
+    void onQuestionClock();
+    void onPauseEnd();
 
     const QuizState& state() const { return state_; }
-    DrillPhase phase() const;
+    DrillPhase phase() const { return phase_; }
 
 private:
-    class Busy;
+    class Turn;
     void tick(void (Drill::*handler)(), Timer& timer);
 
+    void setPhase(DrillPhase phase);
+    void halt();
     int questionTime() const;
+    Counters counters() const;
     void clearArrows();
     void showNextQuestion();
-    void whitenAnswers();
+    void endPause();
     void resetCounters();
     bool questionAlreadyGraded() const;
-    void finishPause();
     void replaceGradedQuestion();
+    void grade();
+    void countOff();
 
     DrillView& view_;
+    DrillEvents& events_;
     QuizState state_;
     QuizEngine engine_;
-    std::unique_ptr<Timer> questionClock_;
-    std::unique_ptr<Timer> pause_;
+    std::unique_ptr<Timer> questionClock_;  // Timer1 in the window's design
+    std::unique_ptr<Timer> pause_;          // Timer2
+    DrillPhase phase_ = DrillPhase::Halted;
     bool busy_ = false;
     std::vector<Timer*> held_;
 };

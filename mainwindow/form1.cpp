@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "about.h"
 #include "clicklabel.h"
 #include "fonts.h"
 #include "layout.h"
@@ -19,8 +18,6 @@
 
 namespace {
 
-constexpr int kClientWidth = 414;
-constexpr int kClientHeight = 286;
 const char* const kAutoSize = "autoSize";
 const char* const kRoom = "room";
 
@@ -47,17 +44,20 @@ Label* makeLabel(QWidget* parent, std::string_view name, const QString& text = {
     return label;
 }
 
+QLabel* makeSettingNumber(QWidget* parent, const layout::Setting& setting) {
+    return makeLabel(parent, setting.number, QString::number(setting.shown(setting.start)));
+}
+
 QLabel* makeImage(QWidget* parent, std::string_view name) {
     auto* image = placed(new QLabel(parent), name);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return image;
 }
 
-QScrollBar* makeScrollBar(QWidget* parent, std::string_view name, int minimum, int maximum,
-                          int value) {
-    auto* bar = placed(new QScrollBar(Qt::Vertical, parent), name);
-    bar->setRange(minimum, maximum);
-    bar->setValue(value);
+QScrollBar* makeScrollBar(QWidget* parent, const layout::Setting& setting) {
+    auto* bar = placed(new QScrollBar(Qt::Vertical, parent), setting.bar);
+    bar->setRange(setting.minimum, setting.maximum);
+    bar->setValue(setting.start);
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setTracking(false);
@@ -120,7 +120,8 @@ QColor toQColor(Rgb colour) {
 Form1::Form1(RandomSource& random, const QString& language, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      drill_(*this, timers_, random) {
+      narrator_([this](const QString& phrase) { tell(phrase); }),
+      drill_(*this, *this, timers_, random) {
     Q_INIT_RESOURCE(mainwindow);  // the pictures live in a static library
     setObjectName("Form1");
     background_ = ownPicture(backgroundFor(language));
@@ -132,18 +133,17 @@ Form1::Form1(RandomSource& random, const QString& language, QWidget* parent)
         icon.addPixmap(resourcePicture(QString("icon-%1.png").arg(size)));
     }
     setWindowIcon(icon);
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(layout::kWindowSize);
     setFont(fonts::dialogDefault());
     createControls();
     describeControls();
     connectControls();
     bindKeys();
-    drill_.Form_Load();
 }
 
 void Form1::createControls() {
-    questionsBar_ = makeScrollBar(this, "questscroll", 1, 25, 10);
-    secondsBar_ = makeScrollBar(this, "IntScroll", 0, 10, 5);
+    questionsBar_ = makeScrollBar(this, layout::kQuestions);
+    secondsBar_ = makeScrollBar(this, layout::kSeconds);
 
     picture_ = makeImage(this, "Picture1");
     picture_->setPixmap(blankStaff_);
@@ -177,9 +177,9 @@ void Form1::createControls() {
     stopButton_ = makeLabel<ClickLabel>(this, "lstop");
     goButton_ = makeLabel<ClickLabel>(this, "lgo");
 
-    questionsSetting_ = makeLabel(this, "qNumber", "16");
+    questionsSetting_ = makeSettingNumber(this, layout::kQuestions);
     questionsSetting_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    secondsSetting_ = makeLabel(this, "timeInt", "5");
+    secondsSetting_ = makeSettingNumber(this, layout::kSeconds);
     secondsSetting_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     for (QLabel* label : {questionsWord_, secondsWord_, wrongCount_, rightCount_, questionsLeft_,
                           secondsSetting_}) {
@@ -215,21 +215,47 @@ void Form1::createControls() {
 void Form1::connectControls() {
     for (int pos = 1; pos <= 4; ++pos) {
         connect(answers_[static_cast<size_t>(pos)], &ClickLabel::clicked, this,
-                [this, pos] { drill_.choice_Click(pos); });
+                [this, pos] { choice_Click(pos); });
     }
-    connect(secondsBar_, &QScrollBar::valueChanged, this,
-            [this](int value) { drill_.IntScroll_Change(value); });
-    connect(questionsBar_, &QScrollBar::valueChanged, this,
-            [this](int value) { drill_.questscroll_Change(value); });
-    connect(kindButton_, &ClickLabel::clicked, this, [this] { drill_.lselect_Click(); });
-    connect(goButton_, &ClickLabel::clicked, this, [this] { drill_.lgo_Click(); });
-    connect(stopButton_, &ClickLabel::clicked, this, [this] { drill_.lstop_Click(); });
-    connect(restartButton_, &ClickLabel::clicked, this, [this] { drill_.lrestart_Click(); });
-    connect(logo_, &ClickLabel::clicked, this, [this] { Label3_Click(); });
+    connect(secondsBar_, &QScrollBar::valueChanged, this, &Form1::IntScroll_Change);
+    connect(questionsBar_, &QScrollBar::valueChanged, this, &Form1::questscroll_Change);
+    connect(kindButton_, &ClickLabel::clicked, this, &Form1::lselect_Click);
+    connect(goButton_, &ClickLabel::clicked, this, &Form1::lgo_Click);
+    connect(stopButton_, &ClickLabel::clicked, this, &Form1::lstop_Click);
+    connect(restartButton_, &ClickLabel::clicked, this, &Form1::lrestart_Click);
+    connect(logo_, &ClickLabel::clicked, this, &Form1::Label3_Click);
+}
+
+void Form1::choice_Click(int index) {
+    drill_.choose(index);
+}
+
+void Form1::IntScroll_Change(int value) {
+    drill_.setSeconds(layout::kSeconds.shown(value));
+}
+
+void Form1::questscroll_Change(int value) {
+    drill_.setQuestions(layout::kQuestions.shown(value));
+}
+
+void Form1::lselect_Click() {
+    drill_.selectKind();
+}
+
+void Form1::lgo_Click() {
+    drill_.go();
+}
+
+void Form1::lstop_Click() {
+    drill_.stop();
+}
+
+void Form1::lrestart_Click() {
+    drill_.restart();
 }
 
 void Form1::Label3_Click() {
-    Form3::open();
+    emit aboutRequested();
 }
 
 // One rectangle at a time: under a clip of many rectangles Qt shares the copy out among worker
@@ -245,10 +271,6 @@ void Form1::paintEvent(QPaintEvent* event) {
 bool Form1::loadKeyPicture(const std::string& file) {
     const auto image = loadPictureFile(QString::fromStdString(file));
     picture_->setPixmap(image ? QPixmap::fromImage(*image) : blankStaff_);
-    describePicture(image ? keytable::keyOfPictureFile(file) : 0);
-    if (!accessibleDescription().isEmpty()) {
-        setAccessibleDescription({});  // a new quiz has begun
-    }
     return image.has_value();
 }
 
@@ -260,14 +282,13 @@ void Form1::reportMissingFile(const std::string& file) {
 
 // A closed window ends its drill; the About window may keep the program running.
 void Form1::closeEvent(QCloseEvent* event) {
-    drill_.lstop_Click();
+    drill_.stop();
     QWidget::closeEvent(event);
 }
 
 void Form1::setChoiceText(int pos, const std::string& text) {
     // The drill names keys in English; the label shows the name in the user's language.
-    answers_.at(static_cast<size_t>(pos))
-        ->setText(QCoreApplication::translate("KeyName", text.c_str()));
+    answers_.at(static_cast<size_t>(pos))->setText(Narrator::keyName(text));
     describeAnswer(pos);
 }
 
@@ -276,7 +297,6 @@ void Form1::setChoiceColour(int pos, Rgb colour) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, toQColor(colour));
     label->setPalette(palette);
-    describeAnswer(pos);
 }
 
 bool Form1::arrowShown(int pos) const {
@@ -340,5 +360,4 @@ void Form1::showIndicators(bool sharps, bool flats) {
     kindButton_->setAccessibleDescription(!sharps  ? tr("Asks the flat keys; press to change")
                                           : !flats ? tr("Asks the sharp keys; press to change")
                                                    : tr("Asks all fourteen keys; press to change"));
-    tellLater();  // the lamps change without a caption: the listener hears the key kind
 }

@@ -5,7 +5,9 @@
 #include <array>
 
 #include "drill.h"
+#include "drillevents.h"
 #include "drillview.h"
+#include "narrator.h"
 #include "precisetimer.h"
 #include "random.h"
 
@@ -14,13 +16,13 @@ class QLabel;
 class QScrollBar;
 
 // The main window: the picture, the four answers, the counters, the settings and the command
-// buttons over one painted background. The drill's rules live in Drill; this class builds
-// the controls and gives the drill its operations on them.
+// buttons over one painted background. The drill's rules live in Drill; this class builds the
+// controls, gives the drill its operations on them, and shows and tells what the drill reports.
 //
 // Members are named for their role (goButton_, questionsLeft_). The names the window's design
 // gives its controls ("lgo", "lleft", "choice(1)") are their object names, by which tests,
 // tools and assistive technology find them, and name the event procedures (lgo_Click).
-class Form1 : public QWidget, public DrillView {
+class Form1 : public QWidget, public DrillView, public DrillEvents {
     Q_OBJECT
 public:
     // The language ("de"; empty for English) picks the painted words; the captions come from
@@ -41,8 +43,21 @@ public:
     void setScrollBarsEnabled(bool enabled) override;
     void showIndicators(bool sharps, bool flats) override;
     bool loadArrow(int pos) override;
-    void quizEnded() override;
-    void commandActed(QuizCommand command) override;
+
+    // DrillEvents: each is shown on the controls' descriptions and passed to the narrator.
+    void questionShown(const Question& question) override;
+    void answerChosen(int pos) override;
+    void graded(const Grading& grading) override;
+    void countersShown(const Counters& counters) override;
+    void pauseEnded() override;
+    void commandActed(DrillCommand command) override;
+    void keyKindShown(keytable::KeyKind kind) override;
+    void quizEnded(const Counters& counters) override;
+    void turnEnded() override;
+
+signals:
+    // The logo was clicked: the About window is wanted.
+    void aboutRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,36 +71,25 @@ private:
     void describeAnswer(int pos);
     void describeCaption(Caption which);
     void describePicture(int key);
-    QString signature_;  // what the picture shows, in words
-
-    // What a listener has last been told, so that each change is spoken once.
-    struct Heard {
-        QString signature;
-        std::array<QString, 5> answers;  // elements 1 to 4
-        int correct = 0;
-        int choice = 0;
-        int right = 0;
-        int wrong = 0;
-        int left = 0;
-        QString keys;
-    };
-    Heard nowOnShow() const;
-    static QString gradingNews(const Heard& before, const Heard& now);
-    static QString countersNews(const Heard& before, const Heard& now);
-    void tellLater();
-    void tellWhatChanged();
     void tell(const QString& phrase);
-    Heard heard_;
-    QString command_;
-    bool tellPending_ = false;
-
-    void Label3_Click();
     QLabel* captionLabel(Caption which) const;
+
+    // The window's event procedures.
+    void choice_Click(int index);
+    void IntScroll_Change(int value);
+    void questscroll_Change(int value);
+    void lselect_Click();
+    void lgo_Click();
+    void lstop_Click();
+    void lrestart_Click();
+    void Label3_Click();
 
     QPixmap background_;
     QPixmap blankStaff_;
     QPixmap lamp_;
 
+    Narrator narrator_;
+    int correctShown_ = 0;  // the answer shown as the correct one after a wrong grading
     PreciseTimer::Factory timers_;
     Drill drill_;
 

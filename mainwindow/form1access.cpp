@@ -2,6 +2,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPointer>
 #include <QScrollBar>
@@ -11,7 +12,9 @@
 #include <array>
 
 #include "clicklabel.h"
+#include "commands.h"
 #include "form1.h"
+#include "layout.h"
 
 namespace {
 
@@ -31,17 +34,25 @@ QString captionTitle(Caption which) {
     return Form1::tr("Questions per quiz");
 }
 
-// A title and what follows it: "Questions left: 3".
-QString titled(const QString& title, const QString& text) {
-    return Form1::tr("%1: %2").arg(title, text);
-}
-
 constexpr Caption kAllCaptions[] = {Caption::QuestionsLeft, Caption::Right, Caption::Wrong,
                                     Caption::Seconds, Caption::Questions};
 
-void describeButton(QLabel* button, const QString& name, const QString& key) {
+// A button is named as the command it gives; its tooltip adds the first of its keys, named as
+// the user's desktop names it.
+void describeButton(QWidget* window, const commands::Command& command) {
+    auto* button = window->findChild<QLabel*>(QString::fromUtf8(command.control));
+    const QString name = QCoreApplication::translate("Form1", command.name);
+    const QString key = QKeySequence(command.keys[0]).toString(QKeySequence::NativeText);
     button->setAccessibleName(name);
     button->setToolTip(QString("%1 (%2)").arg(name, key));
+    if (command.description) {
+        button->setAccessibleDescription(QCoreApplication::translate("Form1", command.description));
+    }
+}
+
+const layout::Setting& settingOf(const QScrollBar* bar) {
+    return bar->objectName() == QLatin1String(layout::kSeconds.bar.data()) ? layout::kSeconds
+                                                                           : layout::kQuestions;
 }
 
 // A setting's bar runs upside down: its up arrow raises the number on screen. Its value for
@@ -56,15 +67,21 @@ public:
         }
         return QAccessibleWidget::interface_cast(type);
     }
-    QVariant currentValue() const override { return shown(bar()->value()); }
-    void setCurrentValue(const QVariant& value) override { bar()->setValue(shown(value.toInt())); }
-    QVariant maximumValue() const override { return bar()->maximum(); }
-    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant currentValue() const override { return setting().shown(bar()->value()); }
+    void setCurrentValue(const QVariant& value) override {
+        bar()->setValue(setting().valueShowing(value.toInt()));
+    }
+    QVariant maximumValue() const override {
+        return std::max(setting().shown(bar()->minimum()), setting().shown(bar()->maximum()));
+    }
+    QVariant minimumValue() const override {
+        return std::min(setting().shown(bar()->minimum()), setting().shown(bar()->maximum()));
+    }
     QVariant minimumStepSize() const override { return bar()->singleStep(); }
 
 private:
     QScrollBar* bar() const { return static_cast<QScrollBar*>(widget()); }
-    int shown(int value) const { return bar()->minimum() + bar()->maximum() - value; }
+    const layout::Setting& setting() const { return settingOf(bar()); }
 };
 
 // One phrase told to the listener. Orca 43 speaks the object that takes the focus; a change of
@@ -154,7 +171,8 @@ private:
 QAccessibleInterface* accessibleDrillPart(const QString& className, QObject* object) {
     const QString name = object->objectName();
     if (className == QLatin1String("QScrollBar") &&
-        (name == QLatin1String("IntScroll") || name == QLatin1String("questscroll"))) {
+        (name == QLatin1String(layout::kSeconds.bar.data()) ||
+         name == QLatin1String(layout::kQuestions.bar.data()))) {
         return new AccessibleSetting(static_cast<QScrollBar*>(object));
     }
     if (className == QLatin1String("QLabel") && name == QLatin1String("Picture1")) {
@@ -173,59 +191,33 @@ void useOwnInterface(QWidget* widget) {
     }
 }
 
-QString answerPhrase(const std::array<QString, 5>& answers, int pos) {
-    return QString("%1, %2").arg(pos).arg(answers.at(static_cast<size_t>(pos)));
-}
-
-QString questionPhrase(const QString& signature, const std::array<QString, 5>& answers) {
-    QStringList named;
-    for (int pos = 1; pos <= 4; ++pos) {
-        named << QString("%1 %2").arg(pos).arg(answers.at(static_cast<size_t>(pos)));
-    }
-    return answers[1].isEmpty() ? signature : titled(signature, named.join(", "));
-}
-
-QString signatureWords(int key) {
-    const std::string words(keytable::signatureWords(key));
-    return QCoreApplication::translate("Signature", words.c_str())
-        .arg(keytable::accidentalCount(key));
-}
-
 }  // namespace
 
 // Window-wide keys that take no focus, so a focused scroll bar keeps its arrow keys.
 void Form1::bindKeys() {
-    auto bind = [this](QKeyCombination keys, auto action) {
-        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, action);
-    };
-    for (int pos = 1; pos <= 4; ++pos) {
-        const auto digit = static_cast<Qt::Key>(Qt::Key_0 + pos);
-        bind(digit, [this, pos] { drill_.choice_Click(pos); });
-        bind(Qt::KeypadModifier | digit, [this, pos] { drill_.choice_Click(pos); });
+    for (const commands::Command& command : commands::table) {
+        auto* control = findChild<ClickLabel*>(QString::fromUtf8(command.control));
+        for (QKeyCombination keys : command.keys) {
+            if (keys != commands::kNone) {
+                connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, control,
+                        &ClickLabel::click);
+            }
+        }
     }
-    for (QKeyCombination go : {QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Enter),
-                               Qt::KeypadModifier | Qt::Key_Enter}) {
-        bind(go, [this] { drill_.lgo_Click(); });
-    }
-    bind(Qt::Key_Escape, [this] { drill_.lstop_Click(); });
-    bind(Qt::Key_R, [this] { drill_.lrestart_Click(); });
-    bind(Qt::Key_S, [this] { drill_.lselect_Click(); });
 }
 
 // Names and descriptions for assistive technology, kept up to date with the screen. A screen
-// reader that speaks only the focused control hears the changes as phrases (tellWhatChanged).
+// reader that speaks only the focused control hears the changes as the narrator's phrases.
 void Form1::describeControls() {
     QAccessible::installFactory(accessibleDrillPart);
     useOwnInterface<AccessibleSetting>(secondsBar_);
     useOwnInterface<AccessibleSetting>(questionsBar_);
     useOwnInterface<AccessiblePicture>(picture_);
-    describeButton(goButton_, tr("Go"), tr("Enter"));
-    describeButton(stopButton_, tr("Stop"), "Esc");
-    describeButton(restartButton_, tr("Restart"), "R");
-    describeButton(kindButton_, tr("Key kind"), "S");
-    goButton_->setAccessibleDescription(tr("Starts the quiz, or resumes it after Stop"));
-    stopButton_->setAccessibleDescription(tr("Halts the quiz"));
-    restartButton_->setAccessibleDescription(tr("Sets the counters back for a new quiz"));
+    for (const commands::Command& command : commands::table) {
+        if (command.name) {
+            describeButton(this, command);
+        }
+    }
     logo_->setAccessibleName(tr("About"));
     sharpsLamp_->setAccessibleName(tr("Sharp keys lamp"));
     flatsLamp_->setAccessibleName(tr("Flat keys lamp"));
@@ -239,127 +231,81 @@ void Form1::describeControls() {
     }
     describePicture(0);
     showIndicators(true, true);
-    heard_ = nowOnShow();
 }
 
 void Form1::describeAnswer(int pos) {
     QLabel* label = answers_.at(static_cast<size_t>(pos));
     QString name = tr("Answer %1").arg(pos);
     if (!label->text().isEmpty()) {
-        name = titled(name, label->text());
+        name = Narrator::titled(name, label->text());
     }
     if (arrowShown(pos)) {
         name += tr(", your choice");
     }
-    if (label->palette().color(QPalette::WindowText) == QColor(Qt::red)) {
+    if (pos == correctShown_) {
         name += tr(", the correct answer");
     }
     label->setAccessibleName(name);
-    tellLater();
 }
 
 void Form1::describeCaption(Caption which) {
     QLabel* label = captionLabel(which);
-    label->setAccessibleName(titled(captionTitle(which), label->text()));
-    tellLater();
+    label->setAccessibleName(Narrator::titled(captionTitle(which), label->text()));
 }
 
 void Form1::describePicture(int key) {
-    signature_ = key == 0 ? tr("Staff without a key signature") : signatureWords(key);
-    picture_->setAccessibleName(key == 0 ? signature_ : titled(tr("Key signature"), signature_));
-    tellLater();
+    const QString signature = Narrator::signature(key);
+    picture_->setAccessibleName(key == 0 ? signature
+                                         : Narrator::titled(tr("Key signature"), signature));
 }
 
-void Form1::quizEnded() {
-    setAccessibleDescription(
-        tr("Quiz over: %1 right, %2 wrong").arg(rightCount_->text(), wrongCount_->text()));
+void Form1::questionShown(const Question& question) {
+    describePicture(question.pictureShown ? question.key : 0);
+    setAccessibleDescription({});  // a quiz runs: the last one's result is old news
+    narrator_.questionShown(question);
+}
+
+void Form1::answerChosen(int pos) {
+    narrator_.answerChosen(pos);
+}
+
+void Form1::graded(const Grading& grading) {
+    if (!grading.right) {
+        correctShown_ = grading.rightPos;
+        describeAnswer(grading.rightPos);
+    }
+    narrator_.graded(grading);
+}
+
+void Form1::countersShown(const Counters& counters) {
+    narrator_.countersShown(counters);
+}
+
+void Form1::pauseEnded() {
+    correctShown_ = 0;
+    for (int pos = 1; pos <= 4; ++pos) {
+        describeAnswer(pos);
+    }
+    narrator_.pauseEnded();
+}
+
+void Form1::commandActed(DrillCommand command) {
+    narrator_.commandActed(command);
+}
+
+void Form1::keyKindShown(keytable::KeyKind kind) {
+    narrator_.keyKindShown(kind);
+}
+
+void Form1::quizEnded(const Counters& counters) {
+    setAccessibleDescription(Narrator::quizOver(counters));
     QAccessibleEvent over(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&over);
-    command_ = accessibleDescription();
-    tellLater();
+    narrator_.quizEnded(counters);
 }
 
-void Form1::commandActed(QuizCommand command) {
-    command_ = command == QuizCommand::Go     ? tr("Go")
-               : command == QuizCommand::Stop ? tr("Stopped")
-                                              : tr("Restart");
-    tellLater();
-}
-
-Form1::Heard Form1::nowOnShow() const {
-    Heard now;
-    now.signature = signature_;
-    for (int pos = 1; pos <= 4; ++pos) {
-        now.answers.at(static_cast<size_t>(pos)) = answers_.at(static_cast<size_t>(pos))->text();
-        if (arrowShown(pos)) {
-            now.choice = pos;
-        }
-    }
-    now.correct = drill_.state().rightPos;
-    now.right = rightCount_->text().toInt();
-    now.wrong = wrongCount_->text().toInt();
-    now.left = questionsLeft_->text().toInt();
-    now.keys = sharpsLamp_->isHidden()  ? tr("Flat keys")
-               : flatsLamp_->isHidden() ? tr("Sharp keys")
-                                        : tr("All keys");
-    return now;
-}
-
-// Everything that changes in one turn of the event loop (a command, a click, a tick of the
-// clock) is told as one phrase once that turn is over.
-void Form1::tellLater() {
-    if (!tellPending_) {
-        tellPending_ = true;
-        QTimer::singleShot(0, this, [this] { tellWhatChanged(); });
-    }
-}
-
-// A counter that went up by one has just graded the question the listener heard last.
-QString Form1::gradingNews(const Heard& before, const Heard& now) {
-    if (now.right == before.right + 1) {
-        return tr("Right: %1").arg(answerPhrase(before.answers, before.correct));
-    }
-    if (now.wrong == before.wrong + 1) {
-        return tr("Wrong: the answer is %1").arg(answerPhrase(before.answers, before.correct));
-    }
-    return {};
-}
-
-QString Form1::countersNews(const Heard& before, const Heard& now) {
-    QStringList counters;
-    if (now.right != before.right) {
-        counters << tr("%1 right").arg(now.right);
-    }
-    if (now.wrong != before.wrong) {
-        counters << tr("%1 wrong").arg(now.wrong);
-    }
-    if (now.left != before.left) {
-        counters
-            << (now.left == 1 ? tr("%1 question left") : tr("%1 questions left")).arg(now.left);
-    }
-    return counters.join(", ");
-}
-
-void Form1::tellWhatChanged() {
-    tellPending_ = false;
-    const Heard before = heard_;
-    const Heard now = nowOnShow();
-    heard_ = now;
-    QStringList news = {command_, gradingNews(before, now), countersNews(before, now)};
-    command_.clear();
-    if (now.signature != before.signature || now.answers != before.answers) {
-        news << questionPhrase(now.signature, now.answers);
-    }
-    if (now.choice != before.choice && now.choice != 0) {
-        news << tr("You chose %1").arg(answerPhrase(now.answers, now.choice));
-    }
-    if (now.keys != before.keys) {
-        news << now.keys;
-    }
-    news.removeAll(QString());
-    if (!news.isEmpty()) {
-        tell(news.join(". ") + ".");
-    }
+void Form1::turnEnded() {
+    narrator_.turnEnded();
 }
 
 // A phrase is heard only where the listener is: while a setting has the focus, the screen

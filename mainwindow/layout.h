@@ -1,15 +1,21 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <array>
 #include <stdexcept>
 #include <string_view>
 
-// Where every control of the main window lies, in pixels of its client area, and the font of
-// the controls that carry their own. The window places its controls by this table, the picture
-// generator paints the backdrop's furniture under them by it, and the tests hold both to it.
-// Headers only, so that the generator needs nothing but Qt's GUI module.
+// The main window's design: its size, where every control lies (in pixels of its client area)
+// with the font of those that carry their own, the two settings, and the furniture painted on the
+// backdrop. The window places its controls by this table, the picture generator paints the
+// backdrop by it, and the tests hold both to it. Headers only, so that the generator needs nothing
+// but Qt's GUI module.
 namespace layout {
+
+constexpr QSize kWindowSize{414, 286};
+// The backdrop is one row taller than the window, whose client area cuts its bottom row off.
+constexpr QSize kBackdropSize{414, 287};
 
 // A bold Arial of the given pixel height; 0 leaves the window's own font.
 struct Font {
@@ -68,5 +74,39 @@ constexpr const Control& control(std::string_view name) {
 constexpr QRect rectOf(std::string_view name) {
     return control(name).rect;
 }
+
+// A setting: a vertical scroll bar and the number shown beside it, which is the setting's only
+// store. The bars run upside down: the up arrow, toward the minimum, raises the number.
+struct Setting {
+    std::string_view bar;
+    std::string_view number;
+    int minimum;
+    int maximum;
+    int start;  // the bar's value at start-up
+    bool upRaises = true;
+
+    // The number shown for a value of the bar; the same turns a number back into the value.
+    constexpr int shown(int value) const { return upRaises ? minimum + maximum - value : value; }
+    constexpr int valueShowing(int shownNumber) const { return shown(shownNumber); }
+};
+
+constexpr Setting kSeconds{"IntScroll", "timeInt", 0, 10, 5};
+constexpr Setting kQuestions{"questscroll", "qNumber", 1, 25, 10};
+
+// The furniture the backdrop paints beside the controls'.
+namespace furniture {
+// The words beside the two counts, under the logo and across the score band.
+constexpr QRect logoTag(rectOf("Label3").left(), 78, rectOf("Label3").width(), 12);
+constexpr QRect logoWord(rectOf("Label3").left() + 4, 14, 118, 34);
+constexpr QRect answersWord(262, 139, 152, 28);
+constexpr QRect correctWord(287, rectOf("aright").top(), 48, rectOf("aright").height());
+constexpr QRect wrongWord(356, rectOf("awrong").top(), 58, rectOf("awrong").height());
+// The grey band behind the counts; it runs off the window's right edge.
+constexpr QRectF scoreBand(262, 139, 160, 28);
+// The rule between the logo and the settings.
+constexpr QRect settingsRule(292, 94, 112, 1);
+// The light frame round the questions-left number in the white corner.
+constexpr QRectF questionsLeftFrame(12.5, 228.5, 64, 48);
+}  // namespace furniture
 
 }  // namespace layout

@@ -12,7 +12,7 @@ int QuizEngine::drawKey(int span, int base) {
     return wholeNumber(random_.next(), span, base);
 }
 
-void QuizEngine::PickQuestion() {
+bool QuizEngine::PickQuestion() {
     const int previous = state_.keyNum;
     const auto keys = keytable::keysOfKind(state_.keyKind);
     do {
@@ -20,12 +20,14 @@ void QuizEngine::PickQuestion() {
     } while (state_.keyNum == previous);
 
     const std::string file = keytable::pictureFile(state_.keyNum);
-    if (!view_.loadKeyPicture(file)) {
+    const bool shown = view_.loadKeyPicture(file);
+    if (!shown) {
         view_.reportMissingFile(file);
     }
     // The question goes on with its own name even without its picture, so that the correct
     // answer is always the key's and never a name left over from an earlier question.
     state_.keyName = keytable::keyName(state_.keyNum);
+    return shown;
 }
 
 void QuizEngine::PickDistractors() {
@@ -43,7 +45,7 @@ void QuizEngine::PickDistractors() {
     }
 }
 
-void QuizEngine::PlaceAnswers() {
+std::array<std::string, 5> QuizEngine::PlaceAnswers() {
     std::array<int, 4> pos{};
     auto allDistinct = [&pos] {
         return pos[1] != pos[0] && pos[2] != pos[0] && pos[3] != pos[0] && pos[2] != pos[1] &&
@@ -56,10 +58,14 @@ void QuizEngine::PlaceAnswers() {
     } while (!allDistinct());
 
     state_.rightPos = pos[0];
-    view_.setChoiceText(pos[0], state_.answer);
-    view_.setChoiceText(pos[1], state_.wrong1);
-    view_.setChoiceText(pos[2], state_.wrong2);
-    view_.setChoiceText(pos[3], state_.wrong3);
+    const std::array<const std::string*, 4> names = {&state_.answer, &state_.wrong1, &state_.wrong2,
+                                                     &state_.wrong3};
+    std::array<std::string, 5> placed{};
+    for (size_t i = 0; i < names.size(); ++i) {
+        view_.setChoiceText(pos[i], *names[i]);
+        placed[static_cast<size_t>(pos[i])] = *names[i];
+    }
+    return placed;
 }
 
 void QuizEngine::countOne(Caption counter) {
@@ -76,12 +82,15 @@ bool QuizEngine::CheckAnswer() {
     }
     view_.setChoiceColour(state_.rightPos, kRed);
     countOne(Caption::Wrong);
-    state_.advance = false;
     return false;
 }
 
-void QuizEngine::prepareQuestion() {
-    PickQuestion();
+Question QuizEngine::prepareQuestion() {
+    Question question;
+    question.pictureShown = PickQuestion();
     PickDistractors();
-    PlaceAnswers();
+    question.answers = PlaceAnswers();
+    question.key = state_.keyNum;
+    question.rightPos = state_.rightPos;
+    return question;
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <array>
+#include <string>
+
+#include "question.h"
 #include "quizstate.h"
 #include "quizview.h"
 #include "random.h"
@@ -9,18 +13,19 @@ class QuizEngine {
 public:
     QuizEngine(QuizState& state, QuizView& view, RandomSource& random);
 
-    // Chooses a key of the drilled kind other than the previous one and shows its picture.
-    void PickQuestion();
+    // Chooses a key of the drilled kind other than the previous one and shows its picture;
+    // false when the picture could not be shown (the user has been told).
+    bool PickQuestion();
     // Chooses three distinct wrong names, from all fourteen keys.
     void PickDistractors();
-    // Puts the four names at random positions.
-    void PlaceAnswers();
+    // Puts the four names at random positions and returns them by position.
+    std::array<std::string, 5> PlaceAnswers();
     // Grades the question on show by where the arrow is; true when it was right. A wrong answer
-    // shows the correct one in red and clears advance: the caller starts the pause.
+    // shows the correct one in red: the caller starts the pause.
     bool CheckAnswer();
 
     // The three preparation steps, always together and in this order.
-    void prepareQuestion();
+    Question prepareQuestion();
 
 private:
     int drawKey(int span, int base);

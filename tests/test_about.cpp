@@ -47,6 +47,7 @@ void AboutTest::initTestCase() {
 
 void AboutTest::init() {
     form = std::make_unique<Form1>(random);
+    connect(form.get(), &Form1::aboutRequested, [] { Form3::open(); });
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
 }

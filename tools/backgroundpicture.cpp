@@ -30,11 +30,8 @@ constexpr QRect stopButton = layout::rectOf("lstop");
 constexpr QRect answerLabels[] = {layout::rectOf("choice(1)"), layout::rectOf("choice(2)"),
                                   layout::rectOf("choice(3)"), layout::rectOf("choice(4)")};
 
-// The boxes the words are set in, beside the counts, under the logo and over the score band.
-constexpr QRect logoTag(logoArea.left(), 78, logoArea.width(), 12);
-constexpr QRect answersWord(262, 139, 152, 28);
-constexpr QRect correctWord(287, correctCount.top(), 48, correctCount.height());
-constexpr QRect wrongWord(356, wrongCount.top(), 58, wrongCount.height());
+using namespace layout::furniture;
+
 // Each count's word keeps a pixel clear of the counts either side of it.
 constexpr QRect correctRoom(QPoint(correctCount.right() + 2, correctCount.top()),
                             QPoint(wrongCount.left() - 2, correctCount.bottom()));
@@ -48,8 +45,6 @@ constexpr QRgb faintBandGrey = 0xff8c8c8c;
 constexpr QRgb edgeColour = 0xff2a0406;
 constexpr QRgb tagGrey = 0xff6e6e6e;
 
-// The score band runs off the window's right edge.
-constexpr QRectF scoreBand(262, 139, 160, 28);
 constexpr qreal scoreBandRadius = 14;
 
 // Every word keeps this far from the window's right edge, and a button's word this far inside its
@@ -149,13 +144,12 @@ void paintStaffBox(QPainter& painter) {
 }
 
 void paintLogo(QPainter& painter, const MusicFont& font) {
-    const QRect word(logoArea.left() + 4, 14, 118, 34);
     QFont wordFont = sansFont(31, true);
     wordFont.setItalic(true);
     wordFont.setLetterSpacing(QFont::AbsoluteSpacing, -0.5);
     painter.setFont(wordFont);
     painter.setPen(QColor(150, 14, 24));
-    painter.drawText(word, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Duridaz"));
+    painter.drawText(logoWord, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Duridaz"));
 
     // A short staff under the word carries the same motif as the icon.
     constexpr double space = 4;
@@ -188,7 +182,7 @@ void paintLogo(QPainter& painter, const MusicFont& font) {
 }
 
 void paintSettingsRule(QPainter& painter) {
-    painter.fillRect(QRect(292, 94, 112, 1), QColor(200, 200, 200));
+    painter.fillRect(settingsRule, QColor(200, 200, 200));
 }
 
 // The band behind the two counts and their words.
@@ -252,7 +246,7 @@ void paintQuestionsLeftFrame(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(190, 190, 190), 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(12.5, 228.5, 64, 48), 6, 6);
+    painter.drawRoundedRect(questionsLeftFrame, 6, 6);
     painter.restore();
 }
 

@@ -5,13 +5,14 @@
 #include <QList>
 #include <QPainterPath>
 
+#include "layout.h"
 #include "musicfont.h"
 
 // The main window's backdrop: every painted item lies under the control that uses it. At scale 2
 // the same drawing comes at twice the size for screens with two pixels to each logical pixel;
 // everything lies at twice its coordinates at scale 1.
 
-constexpr QSize backgroundSize{414, 287};
+constexpr QSize backgroundSize = layout::kBackdropSize;
 
 // The logo's notes are drawn with the music font at a small staff space. The words come in the
 // language whose translation is installed while it draws.

@@ -95,16 +95,8 @@
         <translation>Fragen pro Quiz</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>Go</source>
         <translation>Los</translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation>Eingabe</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -155,60 +147,8 @@
         <translation>, die richtige Antwort</translation>
     </message>
     <message>
-        <source>Staff without a key signature</source>
-        <translation>Notensystem ohne Vorzeichen</translation>
-    </message>
-    <message>
         <source>Key signature</source>
         <translation>Vorzeichen</translation>
-    </message>
-    <message>
-        <source>Quiz over: %1 right, %2 wrong</source>
-        <translation>Quiz beendet: %1 richtig, %2 falsch</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Angehalten</translation>
-    </message>
-    <message>
-        <source>Flat keys</source>
-        <translation>b-Tonarten</translation>
-    </message>
-    <message>
-        <source>Sharp keys</source>
-        <translation>Kreuztonarten</translation>
-    </message>
-    <message>
-        <source>All keys</source>
-        <translation>Alle Tonarten</translation>
-    </message>
-    <message>
-        <source>Right: %1</source>
-        <translation>Richtig: %1</translation>
-    </message>
-    <message>
-        <source>Wrong: the answer is %1</source>
-        <translation>Falsch: richtig ist %1</translation>
-    </message>
-    <message>
-        <source>%1 right</source>
-        <translation>%1 richtig</translation>
-    </message>
-    <message>
-        <source>%1 wrong</source>
-        <translation>%1 falsch</translation>
-    </message>
-    <message>
-        <source>%1 question left</source>
-        <translation>%1 Frage übrig</translation>
-    </message>
-    <message>
-        <source>%1 questions left</source>
-        <translation>%1 Fragen übrig</translation>
-    </message>
-    <message>
-        <source>You chose %1</source>
-        <translation>Ihre Wahl: %1</translation>
     </message>
 </context>
 <context>
@@ -296,6 +236,73 @@
     <message>
         <source>C Flat</source>
         <translation>Ces</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Neustart</translation>
+    </message>
+    <message>
+        <source>Staff without a key signature</source>
+        <translation>Notensystem ohne Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1 right, %2 wrong</source>
+        <translation>Quiz beendet: %1 richtig, %2 falsch</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Flat keys</source>
+        <translation>b-Tonarten</translation>
+    </message>
+    <message>
+        <source>Sharp keys</source>
+        <translation>Kreuztonarten</translation>
+    </message>
+    <message>
+        <source>All keys</source>
+        <translation>Alle Tonarten</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Richtig: %1</translation>
+    </message>
+    <message>
+        <source>Wrong: the answer is %1</source>
+        <translation>Falsch: richtig ist %1</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 richtig</translation>
+    </message>
+    <message>
+        <source>%1 wrong</source>
+        <translation>%1 falsch</translation>
+    </message>
+    <message>
+        <source>%1 question left</source>
+        <translation>%1 Frage übrig</translation>
+    </message>
+    <message>
+        <source>%1 questions left</source>
+        <translation>%1 Fragen übrig</translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation>Ihre Wahl: %1</translation>
     </message>
 </context>
 <context>

@@ -95,16 +95,8 @@
         <translation>Preguntas por prueba</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>Go</source>
         <translation>Inicio</translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation>Intro</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -155,60 +147,8 @@
         <translation>, la respuesta correcta</translation>
     </message>
     <message>
-        <source>Staff without a key signature</source>
-        <translation>Pentagrama sin armadura</translation>
-    </message>
-    <message>
         <source>Key signature</source>
         <translation>Armadura</translation>
-    </message>
-    <message>
-        <source>Quiz over: %1 right, %2 wrong</source>
-        <translation>Prueba terminada. Aciertos: %1, errores: %2</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Detenida</translation>
-    </message>
-    <message>
-        <source>Flat keys</source>
-        <translation>Tonalidades con bemoles</translation>
-    </message>
-    <message>
-        <source>Sharp keys</source>
-        <translation>Tonalidades con sostenidos</translation>
-    </message>
-    <message>
-        <source>All keys</source>
-        <translation>Todas las tonalidades</translation>
-    </message>
-    <message>
-        <source>Right: %1</source>
-        <translation>Correcto: %1</translation>
-    </message>
-    <message>
-        <source>Wrong: the answer is %1</source>
-        <translation>Incorrecto: la respuesta es %1</translation>
-    </message>
-    <message>
-        <source>%1 right</source>
-        <translation>Aciertos: %1</translation>
-    </message>
-    <message>
-        <source>%1 wrong</source>
-        <translation>Errores: %1</translation>
-    </message>
-    <message>
-        <source>%1 question left</source>
-        <translation>Queda %1 pregunta</translation>
-    </message>
-    <message>
-        <source>%1 questions left</source>
-        <translation>Quedan %1 preguntas</translation>
-    </message>
-    <message>
-        <source>You chose %1</source>
-        <translation>Ha elegido %1</translation>
     </message>
 </context>
 <context>
@@ -296,6 +236,73 @@
     <message>
         <source>C Flat</source>
         <translation>Do bemol</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Poner a cero</translation>
+    </message>
+    <message>
+        <source>Staff without a key signature</source>
+        <translation>Pentagrama sin armadura</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1 right, %2 wrong</source>
+        <translation>Prueba terminada. Aciertos: %1, errores: %2</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenida</translation>
+    </message>
+    <message>
+        <source>Flat keys</source>
+        <translation>Tonalidades con bemoles</translation>
+    </message>
+    <message>
+        <source>Sharp keys</source>
+        <translation>Tonalidades con sostenidos</translation>
+    </message>
+    <message>
+        <source>All keys</source>
+        <translation>Todas las tonalidades</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Correcto: %1</translation>
+    </message>
+    <message>
+        <source>Wrong: the answer is %1</source>
+        <translation>Incorrecto: la respuesta es %1</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>Aciertos: %1</translation>
+    </message>
+    <message>
+        <source>%1 wrong</source>
+        <translation>Errores: %1</translation>
+    </message>
+    <message>
+        <source>%1 question left</source>
+        <translation>Queda %1 pregunta</translation>
+    </message>
+    <message>
+        <source>%1 questions left</source>
+        <translation>Quedan %1 preguntas</translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation>Ha elegido %1</translation>
     </message>
 </context>
 <context>

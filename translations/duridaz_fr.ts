@@ -95,16 +95,8 @@
         <translation>Questions par quiz</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1 : %2</translation>
-    </message>
-    <message>
         <source>Go</source>
         <translation>Allez</translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation>Entrée</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -155,60 +147,8 @@
         <translation>, la bonne réponse</translation>
     </message>
     <message>
-        <source>Staff without a key signature</source>
-        <translation>Portée sans armure</translation>
-    </message>
-    <message>
         <source>Key signature</source>
         <translation>Armure</translation>
-    </message>
-    <message>
-        <source>Quiz over: %1 right, %2 wrong</source>
-        <translation>Quiz terminé. Justes : %1, fausses : %2</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Arrêté</translation>
-    </message>
-    <message>
-        <source>Flat keys</source>
-        <translation>Tonalités à bémols</translation>
-    </message>
-    <message>
-        <source>Sharp keys</source>
-        <translation>Tonalités à dièses</translation>
-    </message>
-    <message>
-        <source>All keys</source>
-        <translation>Toutes les tonalités</translation>
-    </message>
-    <message>
-        <source>Right: %1</source>
-        <translation>Juste : %1</translation>
-    </message>
-    <message>
-        <source>Wrong: the answer is %1</source>
-        <translation>Faux : la réponse est %1</translation>
-    </message>
-    <message>
-        <source>%1 right</source>
-        <translation>Justes : %1</translation>
-    </message>
-    <message>
-        <source>%1 wrong</source>
-        <translation>Fausses : %1</translation>
-    </message>
-    <message>
-        <source>%1 question left</source>
-        <translation>%1 question restante</translation>
-    </message>
-    <message>
-        <source>%1 questions left</source>
-        <translation>%1 questions restantes</translation>
-    </message>
-    <message>
-        <source>You chose %1</source>
-        <translation>Vous avez choisi %1</translation>
     </message>
 </context>
 <context>
@@ -296,6 +236,73 @@
     <message>
         <source>C Flat</source>
         <translation>Do bémol</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Allez</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Remise à zéro</translation>
+    </message>
+    <message>
+        <source>Staff without a key signature</source>
+        <translation>Portée sans armure</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1 right, %2 wrong</source>
+        <translation>Quiz terminé. Justes : %1, fausses : %2</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Flat keys</source>
+        <translation>Tonalités à bémols</translation>
+    </message>
+    <message>
+        <source>Sharp keys</source>
+        <translation>Tonalités à dièses</translation>
+    </message>
+    <message>
+        <source>All keys</source>
+        <translation>Toutes les tonalités</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Juste : %1</translation>
+    </message>
+    <message>
+        <source>Wrong: the answer is %1</source>
+        <translation>Faux : la réponse est %1</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>Justes : %1</translation>
+    </message>
+    <message>
+        <source>%1 wrong</source>
+        <translation>Fausses : %1</translation>
+    </message>
+    <message>
+        <source>%1 question left</source>
+        <translation>%1 question restante</translation>
+    </message>
+    <message>
+        <source>%1 questions left</source>
+        <translation>%1 questions restantes</translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation>Vous avez choisi %1</translation>
     </message>
 </context>
 <context>

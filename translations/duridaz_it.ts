@@ -95,16 +95,8 @@
         <translation>Domande per quiz</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>Go</source>
         <translation>Via</translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation>Invio</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -155,60 +147,8 @@
         <translation>, la risposta giusta</translation>
     </message>
     <message>
-        <source>Staff without a key signature</source>
-        <translation>Pentagramma senza armatura</translation>
-    </message>
-    <message>
         <source>Key signature</source>
         <translation>Armatura di chiave</translation>
-    </message>
-    <message>
-        <source>Quiz over: %1 right, %2 wrong</source>
-        <translation>Quiz finito. Giuste: %1, sbagliate: %2</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Fermato</translation>
-    </message>
-    <message>
-        <source>Flat keys</source>
-        <translation>Tonalità con bemolli</translation>
-    </message>
-    <message>
-        <source>Sharp keys</source>
-        <translation>Tonalità con diesis</translation>
-    </message>
-    <message>
-        <source>All keys</source>
-        <translation>Tutte le tonalità</translation>
-    </message>
-    <message>
-        <source>Right: %1</source>
-        <translation>Giusto: %1</translation>
-    </message>
-    <message>
-        <source>Wrong: the answer is %1</source>
-        <translation>Sbagliato: la risposta è %1</translation>
-    </message>
-    <message>
-        <source>%1 right</source>
-        <translation>Giuste: %1</translation>
-    </message>
-    <message>
-        <source>%1 wrong</source>
-        <translation>Sbagliate: %1</translation>
-    </message>
-    <message>
-        <source>%1 question left</source>
-        <translation>Resta %1 domanda</translation>
-    </message>
-    <message>
-        <source>%1 questions left</source>
-        <translation>Restano %1 domande</translation>
-    </message>
-    <message>
-        <source>You chose %1</source>
-        <translation>Hai scelto %1</translation>
     </message>
 </context>
 <context>
@@ -296,6 +236,73 @@
     <message>
         <source>C Flat</source>
         <translation>Do bemolle</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Via</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>Staff without a key signature</source>
+        <translation>Pentagramma senza armatura</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1 right, %2 wrong</source>
+        <translation>Quiz finito. Giuste: %1, sbagliate: %2</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Fermato</translation>
+    </message>
+    <message>
+        <source>Flat keys</source>
+        <translation>Tonalità con bemolli</translation>
+    </message>
+    <message>
+        <source>Sharp keys</source>
+        <translation>Tonalità con diesis</translation>
+    </message>
+    <message>
+        <source>All keys</source>
+        <translation>Tutte le tonalità</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Giusto: %1</translation>
+    </message>
+    <message>
+        <source>Wrong: the answer is %1</source>
+        <translation>Sbagliato: la risposta è %1</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>Giuste: %1</translation>
+    </message>
+    <message>
+        <source>%1 wrong</source>
+        <translation>Sbagliate: %1</translation>
+    </message>
+    <message>
+        <source>%1 question left</source>
+        <translation>Resta %1 domanda</translation>
+    </message>
+    <message>
+        <source>%1 questions left</source>
+        <translation>Restano %1 domande</translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation>Hai scelto %1</translation>
     </message>
 </context>
 <context>

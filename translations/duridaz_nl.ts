@@ -95,16 +95,8 @@
         <translation>Vragen per quiz</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>Go</source>
         <translation>Start</translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation>Enter</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -155,60 +147,8 @@
         <translation>, het goede antwoord</translation>
     </message>
     <message>
-        <source>Staff without a key signature</source>
-        <translation>Notenbalk zonder voortekens</translation>
-    </message>
-    <message>
         <source>Key signature</source>
         <translation>Voortekening</translation>
-    </message>
-    <message>
-        <source>Quiz over: %1 right, %2 wrong</source>
-        <translation>Quiz afgelopen: %1 goed, %2 fout</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Gestopt</translation>
-    </message>
-    <message>
-        <source>Flat keys</source>
-        <translation>Moltoonsoorten</translation>
-    </message>
-    <message>
-        <source>Sharp keys</source>
-        <translation>Kruistoonsoorten</translation>
-    </message>
-    <message>
-        <source>All keys</source>
-        <translation>Alle toonsoorten</translation>
-    </message>
-    <message>
-        <source>Right: %1</source>
-        <translation>Goed: %1</translation>
-    </message>
-    <message>
-        <source>Wrong: the answer is %1</source>
-        <translation>Fout: het antwoord is %1</translation>
-    </message>
-    <message>
-        <source>%1 right</source>
-        <translation>%1 goed</translation>
-    </message>
-    <message>
-        <source>%1 wrong</source>
-        <translation>%1 fout</translation>
-    </message>
-    <message>
-        <source>%1 question left</source>
-        <translation>Nog %1 vraag</translation>
-    </message>
-    <message>
-        <source>%1 questions left</source>
-        <translation>Nog %1 vragen</translation>
-    </message>
-    <message>
-        <source>You chose %1</source>
-        <translation>Je koos %1</translation>
     </message>
 </context>
 <context>
@@ -296,6 +236,73 @@
     <message>
         <source>C Flat</source>
         <translation>Ces</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Staff without a key signature</source>
+        <translation>Notenbalk zonder voortekens</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1 right, %2 wrong</source>
+        <translation>Quiz afgelopen: %1 goed, %2 fout</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestopt</translation>
+    </message>
+    <message>
+        <source>Flat keys</source>
+        <translation>Moltoonsoorten</translation>
+    </message>
+    <message>
+        <source>Sharp keys</source>
+        <translation>Kruistoonsoorten</translation>
+    </message>
+    <message>
+        <source>All keys</source>
+        <translation>Alle toonsoorten</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Goed: %1</translation>
+    </message>
+    <message>
+        <source>Wrong: the answer is %1</source>
+        <translation>Fout: het antwoord is %1</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 goed</translation>
+    </message>
+    <message>
+        <source>%1 wrong</source>
+        <translation>%1 fout</translation>
+    </message>
+    <message>
+        <source>%1 question left</source>
+        <translation>Nog %1 vraag</translation>
+    </message>
+    <message>
+        <source>%1 questions left</source>
+        <translation>Nog %1 vragen</translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation>Je koos %1</translation>
     </message>
 </context>
 <context>

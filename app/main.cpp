@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "about.h"
 #include "fonts.h"
 #include "form1.h"
 #include "translation.h"
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
     const Translation translation(QLocale::system().uiLanguages());
     ClockRandom random;
     Form1 form(random, translation.language());
+    QObject::connect(&form, &Form1::aboutRequested, [] { Form3::open(); });
     form.show();
     return QApplication::exec();
 }

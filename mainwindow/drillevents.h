@@ -1,0 +1,40 @@
+#pragma once
+
+#include "keytable.h"
+#include "question.h"
+
+// The counters as the window shows them.
+struct Counters {
+    int left = 0;
+    int right = 0;
+    int wrong = 0;
+};
+
+// The commands whose effect a listener must hear even when it changes nothing on screen.
+enum class DrillCommand { Go, Stop, Restart };
+
+struct Grading {
+    bool right = false;
+    int rightPos = 0;   // where the correct name stands
+    Counters counters;  // after the grading
+};
+
+// What happened in the drill, as it happens. Everything one command or tick does comes before
+// the turnEnded that closes it.
+class DrillEvents {
+public:
+    virtual ~DrillEvents() = default;
+
+    virtual void questionShown(const Question& question) = 0;
+    // The arrow points at answer pos; 0 when no answer is pointed at (the arrow was not found).
+    virtual void answerChosen(int pos) = 0;
+    virtual void graded(const Grading& grading) = 0;
+    // Go or Restart set the counters, or the clock counted a question off.
+    virtual void countersShown(const Counters& counters) = 0;
+    // The correct answer is no longer shown in red.
+    virtual void pauseEnded() = 0;
+    virtual void commandActed(DrillCommand command) = 0;
+    virtual void keyKindShown(keytable::KeyKind kind) = 0;
+    virtual void quizEnded(const Counters& counters) = 0;
+    virtual void turnEnded() = 0;
+};
