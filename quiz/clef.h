@@ -9,7 +9,8 @@ enum class Clef { Treble, Bass, Alto, Tenor };
 
 constexpr std::array<Clef, 4> allClefs{Clef::Treble, Clef::Bass, Clef::Alto, Clef::Tenor};
 
-// The clef's word in picture file names: "bass" in "bass-3.gif" and "blankstaff-bass.gif".
+// The clef's word: "bass" names "bass-3.gif" and "blankstaff-bass.gif"; the treble clef's
+// pictures keep their plain names, "3.gif" and "blankstaff.gif".
 constexpr std::string_view clefWord(Clef clef) {
     switch (clef) {
         case Clef::Bass:

@@ -16,8 +16,9 @@ constexpr std::array<int, 7> flatSteps{4, 7, 3, 6, 2, 5, 1};
 // start on the second line and zigzag within the staff.
 constexpr std::array<int, 7> tenorSharpSteps{2, 6, 3, 7, 4, 8, 5};
 
-// How many steps higher a clef writes the treble pattern: bass clef's lines lie a third lower in
-// letters (G, not E, on the bottom line), alto clef's a second lower, tenor clef's a second higher.
+// How many steps higher a clef writes the treble pattern's letters: bass clef has G, not E, on its
+// bottom line, so each letter sits two steps lower; alto clef has F there, one step lower; tenor
+// clef has D, one step higher.
 int stepsAboveTreble(Clef clef) {
     switch (clef) {
         case Clef::Bass:
@@ -34,8 +35,11 @@ int stepsAboveTreble(Clef clef) {
 
 struct ClefGlyph {
     char32_t codePoint;
-    int step;  // the glyph's origin lies on its reference line
+    int step;  // of the line the clef names, where the glyph's origin lies
 };
+
+// The G clef names G on the second line, the F clef F on the fourth, the C clef middle C on the
+// middle line (alto) or the fourth (tenor).
 
 ClefGlyph clefGlyph(Clef clef) {
     switch (clef) {
