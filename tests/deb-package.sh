@@ -17,7 +17,8 @@ deb=${debs[0]}
 echo "ok: made $(basename "$deb")"
 
 contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
-for path in ./usr/bin/duridaz ./usr/share/duridaz/arrow.gif ./usr/share/duridaz/{1..14}.gif \
+for path in ./usr/bin/duridaz ./usr/share/duridaz/arrow.gif \
+    ./usr/share/duridaz/{,bass-,alto-,tenor-}{1..14}.gif \
     ./usr/share/applications/org.duridaz.Duridaz.desktop \
     ./usr/share/metainfo/org.duridaz.Duridaz.metainfo.xml \
     ./usr/share/icons/hicolor/{16x16,32x32}/apps/org.duridaz.Duridaz.png; do

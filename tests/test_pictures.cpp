@@ -18,23 +18,17 @@
 
 #include "backgroundpicture.h"
 #include "layout.h"
+#include "staffink.h"
 #include "translation.h"
 
 namespace {
+
+using namespace staffink;
 
 const QString kSourceDir = QStringLiteral(SOURCE_DIR);
 
 QString sourcePath(const QString& relative) {
     return QDir(kSourceDir).filePath(relative);
-}
-
-QString keyPicturePath(int number) {
-    return QStringLiteral("assets/%1.gif").arg(number);
-}
-
-// The main window's pictures come at the single size and, named with "@2x", at twice the size.
-QString atScale(const QString& name, int scale, const QString& extension) {
-    return name + (scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)) + extension;
 }
 
 // The English backdrop is "background", the one in German "background-de".
@@ -51,10 +45,6 @@ QStringList backgroundPaths(int scale) {
         paths << backgroundPath(scale, language);
     }
     return paths;
-}
-
-QString blankStaffPath(int scale) {
-    return atScale(QStringLiteral("mainwindow/pictures/blankstaff"), scale, QStringLiteral(".gif"));
 }
 
 QString lampPath(int scale) {
@@ -77,15 +67,31 @@ void addScaleRows() {
     QTest::newRow("twice the size") << 2;
 }
 
-QStringList generatedFiles() {
-    QStringList files;
-    for (int number = 1; number <= 14; ++number) {
-        files << keyPicturePath(number);
+// The fourteen key pictures of every clef.
+QStringList keyPicturePaths() {
+    QStringList paths;
+    for (const QString& clef : everyClef()) {
+        for (int number = 1; number <= 14; ++number) {
+            paths << keyPicturePath(number, clef);
+        }
     }
+    return paths;
+}
+
+QStringList blankStaffPaths(int scale) {
+    QStringList paths;
+    for (const QString& clef : everyClef()) {
+        paths << blankStaffPath(scale, clef);
+    }
+    return paths;
+}
+
+QStringList generatedFiles() {
+    QStringList files = keyPicturePaths();
     files << QStringLiteral("assets/arrow.gif")
           << QStringLiteral("mainwindow/pictures/icon-16.png");
     for (int scale : {1, 2}) {
-        files << backgroundPaths(scale) << blankStaffPath(scale) << lampPath(scale)
+        files << backgroundPaths(scale) << blankStaffPaths(scale) << lampPath(scale)
               << QStringLiteral("mainwindow/pictures/icon-%1.png").arg(32 * scale)
               << aboutPath(QStringLiteral("red"), scale) << aboutPath(QStringLiteral("mono"), scale)
               << aboutPath(QStringLiteral("green"), scale);
@@ -131,10 +137,6 @@ std::optional<bool> gifIsInterlaced(const QByteArray& gif) {
     return std::nullopt;
 }
 
-int luma(QRgb pixel) {
-    return qGray(pixel);
-}
-
 bool isBlack(QRgb pixel) {
     return qRed(pixel) < 24 && qGreen(pixel) < 24 && qBlue(pixel) < 24;
 }
@@ -159,101 +161,6 @@ int area(const QRect& rect) {
 
 // --- Reading a key signature back from the pixels -------------------------------------------
 
-// The staff every staff picture shares: staff space 14 px, lines on these rows.
-constexpr int kStaffSpace = 14;
-constexpr int kLineRows[] = {34, 48, 62, 76, 90};
-constexpr int kBottomLineRow = 90;
-constexpr QRect kSharedStaffArea{0, 0, 195, 121};
-
-// How much darker the key picture is than the blank staff at a pixel.
-int inkAt(const QImage& key, const QImage& blank, int x, int y) {
-    return std::max(0, luma(blank.pixel(x, y)) - luma(key.pixel(x, y)));
-}
-
-constexpr int kInkThreshold = 64;
-
-bool hasInk(const QImage& key, const QImage& blank, int x, int y) {
-    return inkAt(key, blank, x, y) > kInkThreshold;
-}
-
-struct InkedGlyph {
-    int left = 0;
-    int right = 0;  // inclusive
-    int top = 0;
-    int bottom = 0;  // inclusive
-};
-
-// The runs of columns in which the key picture adds ink to the blank staff.
-QList<InkedGlyph> glyphColumns(const QImage& key, const QImage& blank) {
-    QList<InkedGlyph> glyphs;
-    std::optional<InkedGlyph> current;
-    for (int x = 0; x < kSharedStaffArea.width(); ++x) {
-        int top = -1;
-        int bottom = -1;
-        for (int y = 0; y < kSharedStaffArea.height(); ++y) {
-            if (hasInk(key, blank, x, y)) {
-                top = top < 0 ? y : top;
-                bottom = y;
-            }
-        }
-        if (top < 0) {
-            if (current) {
-                glyphs << *current;
-                current.reset();
-            }
-            continue;
-        }
-        if (!current) {
-            current = InkedGlyph{x, x, top, bottom};
-        }
-        current->right = x;
-        current->top = std::min(current->top, top);
-        current->bottom = std::max(current->bottom, bottom);
-    }
-    if (current) {
-        glyphs << *current;
-    }
-    return glyphs;
-}
-
-// Separate stretches of ink in one row of a glyph.
-int inkStretches(const QImage& key, const QImage& blank, const InkedGlyph& glyph, int y) {
-    int stretches = 0;
-    bool inside = false;
-    for (int x = glyph.left; x <= glyph.right; ++x) {
-        const bool ink = hasInk(key, blank, x, y);
-        stretches += ink && !inside ? 1 : 0;
-        inside = ink;
-    }
-    return stretches;
-}
-
-enum class Kind { Sharp, Flat };
-
-// A sharp's upper part shows its two upright strokes side by side; a flat's shows only its stem.
-Kind kindOf(const QImage& key, const QImage& blank, const InkedGlyph& glyph) {
-    const int upperThirdEnd = glyph.top + (glyph.bottom - glyph.top) / 3;
-    int rowsWithTwoStrokes = 0;
-    for (int y = glyph.top; y <= upperThirdEnd; ++y) {
-        rowsWithTwoStrokes += inkStretches(key, blank, glyph, y) >= 2 ? 1 : 0;
-    }
-    return rowsWithTwoStrokes >= 3 ? Kind::Sharp : Kind::Flat;
-}
-
-// Bravura draws a sharp centred on its note and a flat from 0.70 staff spaces below the note.
-double noteRowOf(const InkedGlyph& glyph, Kind kind) {
-    const double inkBottom = glyph.bottom + 1;
-    if (kind == Kind::Sharp) {
-        return (glyph.top + inkBottom) / 2.0;
-    }
-    return inkBottom - 0.70 * kStaffSpace;
-}
-
-// Half staff spaces above the bottom line; the line's centre lies half a pixel below its row.
-double staffStepAt(double row) {
-    return (kBottomLineRow + 0.5 - row) / (kStaffSpace / 2.0);
-}
-
 // Staff step of a note name such as "F5" (E4, the bottom line, is step 0).
 int stepOfNote(const char* note) {
     const int letter = static_cast<int>(QByteArray("CDEFGAB").indexOf(note[0]));
@@ -267,23 +174,6 @@ QList<int> stepsOfNotes(const QStringList& notes, int count) {
         steps << stepOfNote(notes[i].toLatin1().constData());
     }
     return steps;
-}
-
-// The right edge of the clef: the last inked column left of the key signature, off the lines; in
-// the single picture's pixels for a picture at the given scale.
-int clefRightEdge(const QImage& blank, int scale = 1) {
-    int edge = -1;
-    for (int x = 0; x < 58 * scale; ++x) {
-        for (int y = 0; y < kSharedStaffArea.height() * scale; ++y) {
-            const int row = y / scale;
-            const bool onLine =
-                std::find(std::begin(kLineRows), std::end(kLineRows), row) != std::end(kLineRows);
-            if (!onLine && luma(blank.pixel(x, y)) < 128) {
-                edge = x;
-            }
-        }
-    }
-    return edge < 0 ? edge : edge / scale;
 }
 
 // --- The background's furniture -----------------------------------------------------------
@@ -309,11 +199,13 @@ struct DoubledPicture {
 
 QList<DoubledPicture> doubledPictures() {
     QList<DoubledPicture> pictures = {
-        {blankStaffPath(1), blankStaffPath(2)},
         {lampPath(1), lampPath(2)},
         {QStringLiteral("mainwindow/pictures/icon-32.png"),
          QStringLiteral("mainwindow/pictures/icon-64.png")},
     };
+    for (const QString& clef : everyClef()) {
+        pictures.append({blankStaffPath(1, clef), blankStaffPath(2, clef)});
+    }
     for (const char* style : {"red", "mono", "green"}) {
         pictures.append({aboutPath(QLatin1String(style), 1), aboutPath(QLatin1String(style), 2)});
     }
@@ -552,19 +444,21 @@ private slots:
 void PicturesTest::everyPictureDecodesAtItsSize_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QSize>("size");
-    for (int number = 1; number <= 14; ++number) {
-        QTest::newRow(qPrintable(keyPicturePath(number)))
-            << keyPicturePath(number) << QSize(198, 121);
+    for (const QString& file : keyPicturePaths()) {
+        QTest::newRow(qPrintable(file)) << file << QSize(198, 121);
+    }
+    for (int scale : {1, 2}) {
+        for (const QString& file : blankStaffPaths(scale)) {
+            QTest::newRow(qPrintable(file)) << file << QSize(195, 200) * scale;
+        }
     }
     const QList<std::pair<QString, QSize>> others = {
-        {QStringLiteral("mainwindow/pictures/blankstaff.gif"), QSize(195, 200)},
         {QStringLiteral("mainwindow/pictures/lamp.bmp"), QSize(17, 17)},
         {QStringLiteral("mainwindow/pictures/icon-32.png"), QSize(32, 32)},
         {QStringLiteral("mainwindow/pictures/icon-16.png"), QSize(16, 16)},
         {QStringLiteral("about/pictures/about-red.png"), QSize(32, 32)},
         {QStringLiteral("about/pictures/about-mono.png"), QSize(32, 32)},
         {QStringLiteral("about/pictures/about-green.png"), QSize(32, 32)},
-        {QStringLiteral("mainwindow/pictures/blankstaff@2x.gif"), QSize(390, 400)},
         {QStringLiteral("mainwindow/pictures/lamp@2x.bmp"), QSize(34, 34)},
         {QStringLiteral("mainwindow/pictures/icon-64.png"), QSize(64, 64)},
         {QStringLiteral("about/pictures/about-red@2x.png"), QSize(64, 64)},
@@ -592,12 +486,11 @@ void PicturesTest::everyPictureDecodesAtItsSize() {
 
 void PicturesTest::staffPicturesAndBackgroundAreInterlaced_data() {
     QTest::addColumn<QString>("file");
-    for (int number = 1; number <= 14; ++number) {
-        QTest::newRow(qPrintable(keyPicturePath(number))) << keyPicturePath(number);
+    for (const QString& file : keyPicturePaths()) {
+        QTest::newRow(qPrintable(file)) << file;
     }
     for (int scale : {1, 2}) {
-        QTest::newRow(qPrintable(blankStaffPath(scale))) << blankStaffPath(scale);
-        for (const QString& file : backgroundPaths(scale)) {
+        for (const QString& file : blankStaffPaths(scale) + backgroundPaths(scale)) {
             QTest::newRow(qPrintable(file)) << file;
         }
     }
@@ -611,12 +504,15 @@ void PicturesTest::staffPicturesAndBackgroundAreInterlaced() {
 }
 
 void PicturesTest::blankStaffUsesSixteenColours_data() {
-    addScaleRows();
+    QTest::addColumn<QString>("file");
+    for (const QString& file : blankStaffPaths(1) + blankStaffPaths(2)) {
+        QTest::newRow(qPrintable(file)) << file;
+    }
 }
 
 void PicturesTest::blankStaffUsesSixteenColours() {
-    QFETCH(int, scale);
-    const QByteArray gif = fileBytes(sourcePath(blankStaffPath(scale)));
+    QFETCH(QString, file);
+    const QByteArray gif = fileBytes(sourcePath(file));
     QVERIFY(gif.size() > 13);
     const quint8 flags = static_cast<quint8>(gif.at(10));
     QVERIFY(flags & 0x80);
@@ -666,24 +562,9 @@ void PicturesTest::keyPicturesShareTheBlankStaffOutsideTheirAccidentals() {
     const QImage blank = loadPicture(QStringLiteral("mainwindow/pictures/blankstaff.gif"));
     const QImage key = loadPicture(keyPicturePath(number));
     QVERIFY(!blank.isNull() && !key.isNull());
-    const QList<InkedGlyph> glyphs = glyphColumns(key, blank);
-    QVERIFY(!glyphs.isEmpty());
-    auto nearAGlyph = [&glyphs](int x) {
-        return std::any_of(glyphs.begin(), glyphs.end(), [x](const InkedGlyph& glyph) {
-            return x >= glyph.left - 1 && x <= glyph.right + 1;
-        });
-    };
-    for (int x = 0; x < kSharedStaffArea.width(); ++x) {
-        if (nearAGlyph(x)) {
-            continue;
-        }
-        for (int y = 0; y < kSharedStaffArea.height(); ++y) {
-            if (key.pixel(x, y) != blank.pixel(x, y)) {
-                QFAIL(qPrintable(
-                    QStringLiteral("pixel (%1, %2) differs from the blank staff").arg(x).arg(y)));
-            }
-        }
-    }
+    QVERIFY(!glyphColumns(key, blank).isEmpty());
+    const QString difference = differenceOffTheAccidentals(key, blank);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
     // The three columns the blank picture lacks show the picture box's white.
     QCOMPARE(countPixels(key, QRect(195, 0, 3, 121), isWhite), 3 * 121);
 }
@@ -711,26 +592,12 @@ void PicturesTest::keyPictureShowsItsKeySignature() {
     const QImage blank = loadPicture(QStringLiteral("mainwindow/pictures/blankstaff.gif"));
     const QImage key = loadPicture(keyPicturePath(number));
     QVERIFY(!blank.isNull() && !key.isNull());
-    const QList<InkedGlyph> glyphs = glyphColumns(key, blank);
-    QCOMPARE(glyphs.size(), steps.size());
-
-    for (qsizetype i = 0; i < glyphs.size(); ++i) {
-        const InkedGlyph& glyph = glyphs[i];
-        const QString where = QStringLiteral("accidental %1 at x %2").arg(i + 1).arg(glyph.left);
-        const int width = glyph.right - glyph.left + 1;
-        QVERIFY2(width >= 11 && width <= 15, qPrintable(where));
-        const Kind seen = kindOf(key, blank, glyph);
-        QVERIFY2(static_cast<int>(seen) == kind,
-                 qPrintable(where + QStringLiteral(": wrong kind")));
-        const double step = staffStepAt(noteRowOf(glyph, seen));
-        const QString placed =
-            where +
-            QStringLiteral(" sits on step %1, expected %2").arg(step, 0, 'f', 2).arg(steps[i]);
-        QVERIFY2(std::abs(step - steps[i]) < 0.3, qPrintable(placed));
-    }
+    const QString misread = misreadKeySignature(key, blank, static_cast<Kind>(kind), steps);
+    QVERIFY2(misread.isEmpty(), qPrintable(misread));
 
     // Even spacing: about a staff space after the clef, then a steady step between accidentals.
-    const double gap = (glyphs.first().left - clefRightEdge(blank) - 1) / double(kStaffSpace);
+    const QList<InkedGlyph> glyphs = glyphColumns(key, blank);
+    const double gap = gapAfterClef(glyphs, blank);
     QVERIFY2(gap >= 0.7 && gap <= 1.1, qPrintable(QString::number(gap)));
     const bool sharps = kind == static_cast<int>(Kind::Sharp);
     for (qsizetype i = 1; i < glyphs.size(); ++i) {

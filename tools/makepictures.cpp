@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "backgroundpicture.h"
+#include "clef.h"
 #include "gifwriter.h"
 #include "musicfont.h"
 #include "palette.h"
@@ -74,18 +75,33 @@ private:
     bool failed_ = false;
 };
 
-void writeStaffPictures(PictureWriter& out, const MusicFont& font) {
+QString clefName(Clef clef) {
+    const std::string_view word = clefWord(clef);
+    return QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()));
+}
+
+// The treble clef's pictures keep their plain names, "3.gif" and "blankstaff.gif"; the other
+// clefs' carry the clef's word, "bass-3.gif" and "blankstaff-bass.gif".
+QString keyPicturePath(Clef clef, int number) {
+    const QString prefix = clef == Clef::Treble ? QString() : clefName(clef) + QLatin1Char('-');
+    return QStringLiteral("assets/%1%2.gif").arg(prefix).arg(number);
+}
+
+QString blankStaffName(Clef clef) {
+    const QString suffix = clef == Clef::Treble ? QString() : QLatin1Char('-') + clefName(clef);
+    return QStringLiteral("mainwindow/pictures/blankstaff") + suffix;
+}
+
+void writeStaffPictures(PictureWriter& out, const MusicFont& font, Clef clef) {
     const GifOptions interlaced{.interlaced = true};
     for (int number = 1; number <= 14; ++number) {
         const QImage picture =
-            drawStaffPicture(font, keyPictureSize, keySignatureOfPicture(number));
-        out.gif(QStringLiteral("assets/%1.gif").arg(number), indexAgainst(picture, sixteenGreys()),
-                interlaced);
+            drawStaffPicture(font, clef, keyPictureSize, keySignatureOfPicture(number));
+        out.gif(keyPicturePath(clef, number), indexAgainst(picture, sixteenGreys()), interlaced);
     }
     for (int scale : {1, doubleScale}) {
-        const QImage blank = drawStaffPicture(font, blankStaffSize, std::nullopt, scale);
-        out.gif(withScale(QStringLiteral("mainwindow/pictures/blankstaff"), scale,
-                          QStringLiteral(".gif")),
+        const QImage blank = drawStaffPicture(font, clef, blankStaffSize, std::nullopt, scale);
+        out.gif(withScale(blankStaffName(clef), scale, QStringLiteral(".gif")),
                 indexAgainst(blank, sixteenGreys()), interlaced);
     }
 }
@@ -171,7 +187,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     PictureWriter out(root);
-    writeStaffPictures(out, font);
+    for (Clef clef : allClefs) {
+        writeStaffPictures(out, font, clef);
+    }
     writeArrow(out);
     writeWindowPictures(out, font);
     writeAboutPictures(out);

@@ -7,6 +7,8 @@
 // Code points of the music font's glyphs (Standard Music Font Layout).
 namespace Glyph {
 constexpr char32_t trebleClef = 0xE050;
+constexpr char32_t cClef = 0xE05C;
+constexpr char32_t fClef = 0xE062;
 constexpr char32_t blackNotehead = 0xE0A4;
 constexpr char32_t flat = 0xE260;
 constexpr char32_t sharp = 0xE262;

@@ -4,9 +4,10 @@
 #include <QSize>
 #include <optional>
 
+#include "clef.h"
 #include "musicfont.h"
 
-// The treble staff shown in the picture box: empty, or with one key signature.
+// The staff shown in the picture box, in one clef: empty, or with one key signature.
 
 enum class Accidental { Sharp, Flat };
 
@@ -30,13 +31,13 @@ constexpr int sharpAdvance = 17;
 constexpr int flatAdvance = 15;
 }  // namespace StaffLayout
 
-// Staff steps from the bottom line (E4 = 0; odd steps are spaces) in the order they are written.
-int accidentalStep(Accidental kind, int position);
+// Staff steps from the bottom line (0; odd steps are spaces) in the order they are written.
+int accidentalStep(Clef clef, Accidental kind, int position);
 
 // Black on white, rounded to sixteen greys; the staff and clef fall on the same pixels whatever the
 // picture size and key. Scale 2 draws the picture at twice size, each line two pixels thick.
-QImage drawStaffPicture(const MusicFont& font, QSize size, std::optional<KeySignature> key,
-                        int scale = 1);
+QImage drawStaffPicture(const MusicFont& font, Clef clef, QSize size,
+                        std::optional<KeySignature> key, int scale = 1);
 
 constexpr QSize keyPictureSize{198, 121};
 constexpr QSize blankStaffSize{195, 200};
