@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "layout.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QWidget window;
-    window.setFixedSize(414, 286);
+    window.setFixedSize(layout::kWindowSize);
     QLabel label("Duridaz", &window);
     window.show();
     return QApplication::exec();

@@ -51,7 +51,7 @@ void HiDpiTest::initTestCase() {
 
 void HiDpiTest::theBackgroundIsTheDoubledDrawing() {
     const QImage window = grabbed();
-    QCOMPARE(window.size(), QSize(828, 572));
+    QCOMPARE(window.size(), layout::kWindowSize * 2);
     const QImage crisp =
         QImage(":/pictures/background@2x.gif").convertToFormat(QImage::Format_RGB32);
     const QImage enlarged =
@@ -65,7 +65,7 @@ void HiDpiTest::theBackgroundIsTheDoubledDrawing() {
 }
 
 void HiDpiTest::layoutStaysInLogicalPixels() {
-    QCOMPARE(form->size(), QSize(414, 286));
+    QCOMPARE(form->size(), layout::kWindowSize);
     for (const char* name : {"Picture1", "lgo"}) {
         QCOMPARE(form->findChild<QWidget*>(name)->geometry(), layout::rectOf(name));
     }

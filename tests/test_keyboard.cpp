@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "commands.h"
 #include "form1.h"
 #include "scriptedrandom.h"
 #include "support/widgettest.h"
@@ -15,7 +16,9 @@ private slots:
     void digitsPointAtAnswersLikeClicks();
     void commandKeysActLikeTheirButtons();
     void aFocusedScrollBarKeepsItsArrowKeys();
-    void buttonTooltipsNameTheirKeys();
+    void eachTooltipNamesAKeyThatGivesItsCommand_data();
+    void eachTooltipNamesAKeyThatGivesItsCommand();
+    void theReadmeListsEveryKey();
 
 private:
     QLabel* label(const char* name) { return form->findChild<QLabel*>(name); }
@@ -91,11 +94,63 @@ void KeyboardTest::aFocusedScrollBarKeepsItsArrowKeys() {
     QCOMPARE(QApplication::focusWidget(), form->findChild<QWidget*>("questscroll"));
 }
 
-void KeyboardTest::buttonTooltipsNameTheirKeys() {
-    QCOMPARE(label("lgo")->toolTip(), QString("Go (Enter)"));
-    QCOMPARE(label("lstop")->toolTip(), QString("Stop (Esc)"));
-    QCOMPARE(label("lrestart")->toolTip(), QString("Restart (R)"));
-    QCOMPARE(label("lselect")->toolTip(), QString("Key kind (S)"));
+void KeyboardTest::eachTooltipNamesAKeyThatGivesItsCommand_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("name");
+    for (const commands::Command& command : commands::table) {
+        if (command.name) {
+            QTest::newRow(command.name) << QString::fromUtf8(command.control) << command.name;
+        }
+    }
+}
+
+// The key a tooltip names, pressed as the desktop names it, does what the button does.
+void KeyboardTest::eachTooltipNamesAKeyThatGivesItsCommand() {
+    QFETCH(QString, button);
+    QFETCH(QString, name);
+    const QString tooltip = label(qPrintable(button))->toolTip();
+    const QRegularExpressionMatch parts = QRegularExpression(R"(^(.+) \((.+)\)$)").match(tooltip);
+    QVERIFY2(parts.hasMatch(), qPrintable(tooltip));
+    QCOMPARE(parts.captured(1), name);
+    const QKeySequence keys = QKeySequence::fromString(parts.captured(2), QKeySequence::NativeText);
+    QCOMPARE(keys.count(), 1);
+    QSignalSpy clicked(label(qPrintable(button)), SIGNAL(clicked()));
+    press(keys[0].key(), keys[0].keyboardModifiers());
+    QCOMPARE(clicked.count(), 1);
+}
+
+// README's key table names the keys of the command table, each beside what it does.
+void KeyboardTest::theReadmeListsEveryKey() {
+    QFile readme(SOURCE_DIR "/README.md");
+    QVERIFY(readme.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString text = QString::fromUtf8(readme.readAll());
+    const qsizetype start = text.indexOf("| Key | Does |");
+    QVERIFY(start >= 0);
+    QMap<QString, QString> doesOfKey;
+    for (const QString& line : text.mid(start).split('\n').mid(2)) {
+        if (!line.startsWith('|')) {
+            break;
+        }
+        const QStringList cells = line.split('|');
+        QString keys = cells[1];
+        keys.remove(QRegularExpression(R"(\(.*\))"));
+        for (const QString& key : keys.split(QRegularExpression(", | or "))) {
+            doesOfKey[key.trimmed()] = cells[2].trimmed();
+        }
+    }
+    QMap<QString, QString> expected;
+    for (const commands::Command& command : commands::table) {
+        for (QKeyCombination keys : command.keys) {
+            if (keys != commands::kNone && !(keys.keyboardModifiers() & Qt::KeypadModifier)) {
+                expected[QKeySequence(keys).toString(QKeySequence::NativeText)] =
+                    command.name ? command.name : "";
+            }
+        }
+    }
+    QCOMPARE(doesOfKey.keys(), expected.keys());
+    for (auto named = expected.cbegin(); named != expected.cend(); ++named) {
+        QVERIFY2(doesOfKey[named.key()].startsWith(named.value()), qPrintable(named.key()));
+    }
 }
 
 int main(int argc, char** argv) {

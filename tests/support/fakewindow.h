@@ -8,16 +8,20 @@
 #include <vector>
 
 #include "drillview.h"
+#include "layout.h"
 
 // The main window's operations on plain values, with a record of what the drill asked.
 class FakeWindow : public DrillView {
 public:
     FakeWindow() {
+        const auto startCaption = [](const layout::Setting& setting) {
+            return std::to_string(setting.shown(setting.start));
+        };
         captions = {{Caption::QuestionsLeft, "0"},
                     {Caption::Right, "00"},
                     {Caption::Wrong, "00"},
-                    {Caption::Seconds, "5"},
-                    {Caption::Questions, "16"}};
+                    {Caption::Seconds, startCaption(layout::kSeconds)},
+                    {Caption::Questions, startCaption(layout::kQuestions)}};
         colours.fill(kWhite);
     }
 
