@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "clicklabel.h"
+#include "layout.h"
 #include "windowbench.h"
 
 namespace {
@@ -19,8 +20,11 @@ const bool kSetupsAdded = [] {
         click(window, "lstop");
     });
     windowbench::addSetup("running", [](QWidget& window) {
-        window.findChild<QScrollBar*>("IntScroll")->setValue(10);
-        window.findChild<QScrollBar*>("questscroll")->setValue(1);
+        for (const auto& [setting, number] :
+             {std::pair{layout::kSeconds, 0}, std::pair{layout::kQuestions, 25}}) {
+            window.findChild<QScrollBar*>(QString::fromUtf8(setting.bar))
+                ->setValue(setting.valueShowing(number));
+        }
         click(window, "lgo");
     });
     return true;

@@ -21,6 +21,7 @@
 #include "firstframe.h"
 #include "fonts.h"
 #include "keytable.h"
+#include "layout.h"
 #include "precisetimer.h"
 #include "procstat.h"
 #include "quizform.h"
@@ -51,8 +52,11 @@ void paint() {
 
 // Half a second per question and 25 questions, set with the window's own scroll bars.
 void fastSettings(Form1& form) {
-    form.findChild<QScrollBar*>("IntScroll")->setValue(10);
-    form.findChild<QScrollBar*>("questscroll")->setValue(1);
+    for (const auto& [setting, number] :
+         {std::pair{layout::kSeconds, 0}, std::pair{layout::kQuestions, 25}}) {
+        form.findChild<QScrollBar*>(QString::fromUtf8(setting.bar))
+            ->setValue(setting.valueShowing(number));
+    }
 }
 
 void runMemory(QuizForm& form, RandomSource& random) {

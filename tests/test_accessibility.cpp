@@ -9,6 +9,7 @@
 #include "fonts.h"
 #include "form1.h"
 #include "scriptedrandom.h"
+#include "widgettest.h"
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
@@ -92,10 +93,8 @@ void AccessibilityTest::thePictureIsDescribedByItsContent() {
 }
 
 void AccessibilityTest::aQuestionIsFollowedStepByStep() {
-    auto* seconds = form->findChild<QScrollBar*>("IntScroll");
-    auto* questions = form->findChild<QScrollBar*>("questscroll");
-    seconds->setValue(10);
-    questions->setValue(25);
+    showSetting(form.get(), layout::kSeconds, 0);
+    showSetting(form.get(), layout::kQuestions, 1);
     QCOMPARE(valueOf("IntScroll")->currentValue().toInt(), 0);
     random.script({ScriptedRandom::drawFor(3, 14, 1)});  // key 3: "A", three sharps
 
@@ -122,20 +121,24 @@ void AccessibilityTest::aQuestionIsFollowedStepByStep() {
 // A bar's value runs against the number on screen; what assistive technology reads, and what
 // it sets, is the number on screen.
 void AccessibilityTest::theSettingsReadAsTheNumbersOnScreen() {
-    const std::vector<std::tuple<const char*, const char*, int, int>> settings = {
-        {"IntScroll", "timeInt", 0, 10}, {"questscroll", "qNumber", 1, 25}};
-    for (const auto& [barName, captionName, fewest, most] : settings) {
+    for (const layout::Setting& setting : {layout::kSeconds, layout::kQuestions}) {
+        const QByteArray barName(setting.bar.data(), qsizetype(setting.bar.size()));
+        const QByteArray numberName(setting.number.data(), qsizetype(setting.number.size()));
         auto* bar = form->findChild<QScrollBar*>(barName);
         QAccessibleValueInterface* value = valueOf(barName);
         QVERIFY(value);
-        QCOMPARE(value->minimumValue().toInt(), fewest);
-        QCOMPARE(value->maximumValue().toInt(), most);
+        QList<int> numbersShown;
         for (int raw = bar->minimum(); raw <= bar->maximum(); ++raw) {
             bar->setValue(raw);
-            QCOMPARE(value->currentValue().toInt(), textOf(captionName).toInt());
+            numbersShown << textOf(numberName).toInt();
+            QCOMPARE(value->currentValue().toInt(), numbersShown.last());
         }
+        QCOMPARE(value->minimumValue().toInt(),
+                 *std::min_element(numbersShown.begin(), numbersShown.end()));
+        QCOMPARE(value->maximumValue().toInt(),
+                 *std::max_element(numbersShown.begin(), numbersShown.end()));
         value->setCurrentValue(3);
-        QCOMPARE(textOf(captionName), QString("3"));
+        QCOMPARE(textOf(numberName), QString("3"));
     }
 }
 

@@ -155,7 +155,7 @@ void BadPicturesTest::aBadArrow() {
 }
 
 void BadPicturesTest::theQuestionWithoutItsPictureIsGradedByItsOwnName() {
-    form->findChild<QScrollBar*>("IntScroll")->setValue(10);  // half a second a question
+    showSetting(form.get(), layout::kSeconds, 0);
     QVERIFY(putInPlace("text.gif", "5.gif"));
     random.script({ScriptedRandom::drawFor(5, 14, 1)});
     SeenBox seen;

@@ -66,7 +66,8 @@ private slots:
     void init();
     void theWindowAtRest();
     void eachArrowStandsLeftOfItsAnswerOnItsLine();
-    void aLongerNumberGrowsToTheRight();
+    void eachBarRunsItsNumberFromTheMostAtItsTop_data();
+    void eachBarRunsItsNumberFromTheMostAtItsTop();
     void everySettingIsWholeAndClearOfItsBar_data();
     void everySettingIsWholeAndClearOfItsBar();
     void theWordsUnderTheSettingsShareALineBelowTheirNumbers();
@@ -153,16 +154,37 @@ void Form1Test::eachArrowStandsLeftOfItsAnswerOnItsLine() {
     }
 }
 
-void Form1Test::aLongerNumberGrowsToTheRight() {
-    auto* scroll = form->findChild<QScrollBar*>("IntScroll");
-    QLabel* seconds = label("timeInt");
-    const int widthAtFive = seconds->width();
-    scroll->setValue(0);
-    QCOMPARE(seconds->text(), QString("10"));
-    QCOMPARE(seconds->pos(), layout::rectOf("timeInt").topLeft());
-    QVERIFY(seconds->width() > widthAtFive);
-    scroll->setValue(10);
-    QCOMPARE(seconds->text(), QString("0"));
+// A bar's top raises its number to the most, and a longer number grows to the right.
+void Form1Test::eachBarRunsItsNumberFromTheMostAtItsTop_data() {
+    QTest::addColumn<QString>("scrollBar");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("most");
+    QTest::addColumn<QString>("fewest");
+    QTest::newRow("seconds") << "IntScroll"
+                             << "timeInt"
+                             << "10"
+                             << "0";
+    QTest::newRow("questions") << "questscroll"
+                               << "qNumber"
+                               << "25"
+                               << "1";
+}
+
+void Form1Test::eachBarRunsItsNumberFromTheMostAtItsTop() {
+    QFETCH(QString, scrollBar);
+    QFETCH(QString, number);
+    QFETCH(QString, most);
+    QFETCH(QString, fewest);
+    QScrollBar* scroll = bar(qPrintable(scrollBar));
+    QLabel* shown = label(qPrintable(number));
+    const QPoint atStart = shown->pos();
+    const int widthAtStart = shown->width();
+    scroll->setValue(scroll->minimum());
+    QCOMPARE(shown->text(), most);
+    QCOMPARE(shown->pos(), atStart);
+    QVERIFY(shown->width() >= widthAtStart);
+    scroll->setValue(scroll->maximum());
+    QCOMPARE(shown->text(), fewest);
 }
 
 // The ink a label puts on the window: what changes when it is hidden.
@@ -178,13 +200,12 @@ void Form1Test::everySettingIsWholeAndClearOfItsBar_data() {
     QTest::addColumn<QString>("setting");
     QTest::addColumn<QString>("scrollBar");
     QTest::addColumn<int>("value");
-    for (int value = 0; value <= 10; ++value) {
-        QTest::addRow("%d seconds", 10 - value) << "timeInt"
-                                                << "IntScroll" << value;
-    }
-    for (int value = 1; value <= 25; ++value) {
-        QTest::addRow("%d questions", 26 - value) << "qNumber"
-                                                  << "questscroll" << value;
+    for (const auto& [setting, unit] :
+         {std::pair{layout::kSeconds, "seconds"}, std::pair{layout::kQuestions, "questions"}}) {
+        for (int value = setting.minimum; value <= setting.maximum; ++value) {
+            QTest::addRow("%d %s", setting.shown(value), unit)
+                << QString::fromUtf8(setting.number) << QString::fromUtf8(setting.bar) << value;
+        }
     }
 }
 
@@ -209,8 +230,8 @@ void Form1Test::everySettingIsWholeAndClearOfItsBar() {
 // "speed" and "questions" stand whole on one line, under their numbers at their widest, left of
 // the questions bar and above the score band.
 void Form1Test::theWordsUnderTheSettingsShareALineBelowTheirNumbers() {
-    bar("IntScroll")->setValue(0);    // "10"
-    bar("questscroll")->setValue(1);  // "25"
+    bar("IntScroll")->setValue(bar("IntScroll")->minimum());  // the most: the widest number
+    bar("questscroll")->setValue(bar("questscroll")->minimum());
     const QRect speed = inkOf(label("Label1"));
     const QRect questions = inkOf(label("Label2"));
     QCOMPARE(speed.bottom(), questions.bottom());
@@ -228,8 +249,8 @@ void Form1Test::theWordsUnderTheSettingsShareALineBelowTheirNumbers() {
 }
 
 void Form1Test::theBarsTakeClicksOnEveryPixel() {
-    bar("IntScroll")->setValue(0);  // "10", the widest number
-    bar("questscroll")->setValue(1);
+    bar("IntScroll")->setValue(bar("IntScroll")->minimum());  // the most: the widest number
+    bar("questscroll")->setValue(bar("questscroll")->minimum());
     for (const char* name : {"IntScroll", "questscroll"}) {
         const QRect area = bar(name)->geometry();
         for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -254,7 +275,7 @@ void Form1Test::aDoubleClickIsOneClick() {
 // Closed while a quiz runs, the window's drill is over: no further tick counts, nothing asks
 // for a picture.
 void Form1Test::closingTheWindowEndsItsDrill() {
-    bar("IntScroll")->setValue(10);  // 500 ms a question
+    showSetting(form.get(), layout::kSeconds, 0);
     click("lgo");
     form->close();
     QVERIFY(!form->state().running);
@@ -268,7 +289,7 @@ void Form1Test::closingTheWindowEndsItsDrill() {
 // Resumed after Stop cut a pause short, the clock moves on after 1 ms; a box that opens just
 // then holds it, rather than letting it fire and be dropped a thousand times a second.
 void Form1Test::aBoxOpenAtAOneMillisecondTickWakesNobody() {
-    bar("IntScroll")->setValue(10);
+    showSetting(form.get(), layout::kSeconds, 0);
     click("lgo");
     QTRY_COMPARE_WITH_TIMEOUT(label("awrong")->text(), QString("1"), 2000);
     click("lstop");
@@ -313,7 +334,7 @@ void Form1Test::clicksOnAnswersMoveTheSingleArrow() {
 
 // The correct answer is drawn in pure red while the pause runs, and in white again after it.
 void Form1Test::aWrongAnswerShowsTheCorrectOneInRedForThePause() {
-    bar("IntScroll")->setValue(10);  // half a second a question
+    showSetting(form.get(), layout::kSeconds, 0);
     click("lgo");
     QTRY_COMPARE_WITH_TIMEOUT(label("awrong")->text(), QString("1"), 2000);
     QLabel* correct = label(qPrintable(QString("choice(%1)").arg(form->state().rightPos)));

@@ -142,8 +142,8 @@ void StallTest::init() {
     form_ = std::make_unique<WatchedForm>(random_);
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    form_->findChild<QScrollBar*>("IntScroll")->setValue(10);
-    form_->findChild<QScrollBar*>("questscroll")->setValue(26 - kQuestions);
+    showSetting(form_.get(), layout::kSeconds, 0);
+    showSetting(form_.get(), layout::kQuestions, kQuestions);
     app_.startWatching(form_.get());
 }
 
