@@ -1,8 +1,8 @@
 # The two everyday commands: `make run` and `make test`.
 BUILD := build
 JOBS := $(shell nproc)
-# Our own builds treat every warning as an error.
-DEV_OPTIONS := -DDURIDAZ_WERROR=ON
+# Our own builds treat every warning as an error and build the tests and benchmarks.
+DEV_OPTIONS := -DDURIDAZ_WERROR=ON -DBUILD_TESTING=ON
 
 .PHONY: all deps configure build run test pictures format clean
 .PHONY: sanitize fuzz-build fuzz fuzz-replay fuzz-corpus
