@@ -6,7 +6,7 @@ import os
 import sys
 from pathlib import Path
 
-from debian.copyright import Copyright, MachineReadableFormatError, globs_to_re
+from debian.copyright import Copyright, Error, globs_to_re
 
 FORMAT = "https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"
 PROGRAM = "GPL-3+"
@@ -47,7 +47,7 @@ def main(root):
     try:
         with open(root / "packaging/copyright", encoding="utf-8") as file:
             copyright = Copyright(file, strict=True)
-    except MachineReadableFormatError as error:
+    except Error as error:
         fail(f"the copyright file is not machine-readable: {error}")
     if copyright.header.format != FORMAT:
         fail(f"the Format is '{copyright.header.format}'")
