@@ -1,6 +1,8 @@
 # The two everyday commands: `make run` and `make test`.
 BUILD := build
 JOBS := $(shell nproc)
+# Our own builds treat every warning as an error and build the tests and benchmarks.
+DEV_OPTIONS := -DDURIDAZ_WERROR=ON -DBUILD_TESTING=ON
 
 .PHONY: all deps configure build run test pictures format clean
 .PHONY: sanitize fuzz-build fuzz fuzz-replay fuzz-corpus
@@ -11,7 +13,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(DEV_OPTIONS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -36,7 +38,7 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 sanitize: deps
-	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(DEV_OPTIONS) \
 		"-DCMAKE_CXX_FLAGS=$(SANITIZE)" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE)" >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS) \
@@ -53,7 +55,7 @@ FUZZ_FLAGS := -timeout=5 -malloc_limit_mb=64 -rss_limit_mb=2048 -max_len=65536 \
 
 fuzz-build: deps
 	@cmake -S tests/fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ \
-		-DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DDURIDAZ_WERROR=ON >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
 fuzz: fuzz-build
@@ -76,7 +78,7 @@ fuzz-corpus: fuzz-build
 BENCH_BUILD := build-release
 
 bench: deps
-	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release $(DEV_OPTIONS) >/dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target benchmarks
 	bench/run.sh $(BENCH_BUILD)
 

@@ -14,6 +14,9 @@ expected=(
     share/metainfo/org.duridaz.Duridaz.metainfo.xml
     share/icons/hicolor/16x16/apps/org.duridaz.Duridaz.png
     share/icons/hicolor/32x32/apps/org.duridaz.Duridaz.png
+    share/man/man1/duridaz.1.gz
+    share/doc/duridaz/copyright
+    share/doc/duridaz/changelog.gz
 )
 for picture in arrow.gif {1..14}.gif; do
     expected+=("share/duridaz/$picture")
