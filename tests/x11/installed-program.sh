@@ -18,7 +18,7 @@ expected=(
     share/doc/duridaz/copyright
     share/doc/duridaz/changelog.gz
 )
-for picture in arrow.gif {1..14}.gif; do
+for picture in $(cd "$assets" && echo *.gif); do
     expected+=("share/duridaz/$picture")
     cmp -s "$assets/$picture" "$prefix/share/duridaz/$picture" ||
         fail "share/duridaz/$picture is missing or differs from the one in assets"
