@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "about.h"
+#include "commandline.h"
 #include "fonts.h"
 #include "form1.h"
 #include "translation.h"
@@ -56,6 +57,10 @@ void passOnHeldMessages() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const auto options = readCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&options)) {
+        return *status;
+    }
     fonts::installSubstitutions();
     // The small window goes to the X server through the socket: with shared memory, Qt waits
     // for the server on every repaint, which wakes the program twice more on every tick.
@@ -70,6 +75,8 @@ int main(int argc, char** argv) {
     const Translation translation(QLocale::system().uiLanguages());
     ClockRandom random;
     Form1 form(random, translation.language());
+    form.chooseClef(std::get<Options>(options).clef);
+    form.chooseMode(std::get<Options>(options).mode);
     QObject::connect(&form, &Form1::aboutRequested, [] { Form3::open(); });
     form.show();
     return QApplication::exec();

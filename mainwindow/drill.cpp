@@ -170,6 +170,25 @@ void Drill::selectKind() {
     events_.keyKindShown(state_.keyKind);
 }
 
+void Drill::setClef(Clef clef) {
+    const Turn turn(*this);
+    if (state_.running || clef == state_.clef) {
+        return;
+    }
+    state_.clef = clef;
+    state_.freshStart = true;
+    view_.showRestPicture(clef);
+}
+
+void Drill::setMode(KeyMode mode) {
+    const Turn turn(*this);
+    if (state_.running || mode == state_.mode) {
+        return;
+    }
+    state_.mode = mode;
+    state_.freshStart = true;
+}
+
 void Drill::go() {
     const Turn turn(*this);
     if (state_.running) {

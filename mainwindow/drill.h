@@ -34,6 +34,9 @@ public:
     void setSeconds(int seconds);
     void setQuestions(int questions);
     void selectKind();
+    // A clef or mode chosen while no quiz runs; the next Go starts a fresh quiz with it.
+    void setClef(Clef clef);
+    void setMode(KeyMode mode);
     void go();
     void stop();
     void restart();

@@ -9,4 +9,6 @@ public:
     virtual void showIndicators(bool sharps, bool flats) = 0;
     // Shows the arrow beside answer pos; false when "arrow.gif" cannot be loaded.
     virtual bool loadArrow(int pos) = 0;
+    // Shows the staff of a clef without a key signature, as before the first question.
+    virtual void showRestPicture(Clef clef) = 0;
 };

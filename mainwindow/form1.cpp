@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -10,11 +11,13 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include "clicklabel.h"
 #include "fonts.h"
 #include "layout.h"
 #include "picturefile.h"
+#include "windowmenu.h"
 
 namespace {
 
@@ -125,7 +128,7 @@ Form1::Form1(RandomSource& random, const QString& language, QWidget* parent)
     Q_INIT_RESOURCE(mainwindow);  // the pictures live in a static library
     setObjectName("Form1");
     background_ = ownPicture(backgroundFor(language));
-    blankStaff_ = ownPicture("blankstaff.gif");
+    restStaff_ = ownPicture("blankstaff.gif");
     lamp_ = ownPicture("lamp.bmp");
     setWindowTitle("Duridaz");
     QIcon icon;
@@ -138,6 +141,7 @@ Form1::Form1(RandomSource& random, const QString& language, QWidget* parent)
     createControls();
     describeControls();
     connectControls();
+    createMenu();
     bindKeys();
 }
 
@@ -146,7 +150,7 @@ void Form1::createControls() {
     secondsBar_ = makeScrollBar(this, layout::kSeconds);
 
     picture_ = makeImage(this, "Picture1");
-    picture_->setPixmap(blankStaff_);
+    picture_->setPixmap(restStaff_);
     picture_->setAutoFillBackground(true);
     QPalette white = picture_->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -200,6 +204,7 @@ void Form1::createControls() {
         const std::string name = "choice(" + std::to_string(pos) + ")";
         auto* label = makeLabel<ClickLabel>(this, name);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        limitToRoom(label, label->width());
         answers_[static_cast<size_t>(pos)] = label;
         setChoiceColour(pos, kWhite);
     }
@@ -258,6 +263,36 @@ void Form1::Label3_Click() {
     emit aboutRequested();
 }
 
+// The menu opens from anywhere in the window: a right-click on any control or on the
+// backdrop, the Menu key, or Shift+F10, as in desktop programs without a menu bar.
+void Form1::createMenu() {
+    menu_ = new WindowMenu(this);
+    connect(menu_, &WindowMenu::clefChosen, this, &Form1::chooseClef);
+    connect(menu_, &WindowMenu::modeChosen, this, &Form1::chooseMode);
+    connect(menu_, &WindowMenu::aboutChosen, this, &Form1::aboutRequested);
+    for (QKeyCombination keys : {QKeyCombination(Qt::Key_Menu), Qt::ShiftModifier | Qt::Key_F10}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                [this] { openMenu(mapToGlobal(picture_->geometry().center())); });
+    }
+}
+
+void Form1::openMenu(QPoint where) {
+    const QuizState& state = drill_.state();
+    menu_->open(where, state.clef, state.mode, state.running);
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+    openMenu(event->globalPos());
+}
+
+void Form1::chooseClef(Clef clef) {
+    drill_.setClef(clef);
+}
+
+void Form1::chooseMode(KeyMode mode) {
+    drill_.setMode(mode);
+}
+
 // One rectangle at a time: under a clip of many rectangles Qt shares the copy out among worker
 // threads and waits for them, which wakes the program several times on every tick.
 void Form1::paintEvent(QPaintEvent* event) {
@@ -270,7 +305,7 @@ void Form1::paintEvent(QPaintEvent* event) {
 
 bool Form1::loadKeyPicture(const std::string& file) {
     const auto image = loadPictureFile(QString::fromStdString(file));
-    picture_->setPixmap(image ? QPixmap::fromImage(*image) : blankStaff_);
+    picture_->setPixmap(image ? QPixmap::fromImage(*image) : restStaff_);
     return image.has_value();
 }
 
@@ -288,7 +323,9 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 void Form1::setChoiceText(int pos, const std::string& text) {
     // The drill names keys in English; the label shows the name in the user's language.
-    answers_.at(static_cast<size_t>(pos))->setText(Narrator::keyName(text));
+    QLabel* label = answers_.at(static_cast<size_t>(pos));
+    label->setText(Narrator::keyName(text));
+    fitToRoom(label);
     describeAnswer(pos);
 }
 
@@ -315,6 +352,14 @@ bool Form1::loadArrow(int pos) {
         describeAnswer(pos);
     }
     return image.has_value();
+}
+
+void Form1::showRestPicture(Clef clef) {
+    const QString word = QString::fromUtf8(clefWord(clef));
+    restStaff_ =
+        ownPicture(clef == Clef::Treble ? "blankstaff.gif" : "blankstaff-" + word + ".gif");
+    picture_->setPixmap(restStaff_);
+    describePicture(0);
 }
 
 QLabel* Form1::captionLabel(Caption which) const {

@@ -14,6 +14,7 @@
 class ClickLabel;
 class QLabel;
 class QScrollBar;
+class WindowMenu;
 
 // The main window: the picture, the four answers, the counters, the settings and the command
 // buttons over one painted background. The drill's rules live in Drill; this class builds the
@@ -31,6 +32,10 @@ public:
 
     const QuizState& state() const { return drill_.state(); }
 
+    // The choices of the window's menu, also made from the command line.
+    void chooseClef(Clef clef);
+    void chooseMode(KeyMode mode);
+
     // DrillView
     bool loadKeyPicture(const std::string& file) override;
     void reportMissingFile(const std::string& file) override;
@@ -43,6 +48,7 @@ public:
     void setScrollBarsEnabled(bool enabled) override;
     void showIndicators(bool sharps, bool flats) override;
     bool loadArrow(int pos) override;
+    void showRestPicture(Clef clef) override;
 
     // DrillEvents: each is shown on the controls' descriptions and passed to the narrator.
     void questionShown(const Question& question) override;
@@ -61,11 +67,14 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
     void connectControls();
+    void createMenu();
+    void openMenu(QPoint where);
     void bindKeys();
     void describeControls();
     void describeAnswer(int pos);
@@ -85,7 +94,7 @@ private:
     void Label3_Click();
 
     QPixmap background_;
-    QPixmap blankStaff_;
+    QPixmap restStaff_;  // the staff of the clef chosen, without a signature
     QPixmap lamp_;
 
     Narrator narrator_;
@@ -110,6 +119,7 @@ private:
     ClickLabel* goButton_ = nullptr;
     QLabel* questionsSetting_ = nullptr;
     QLabel* secondsSetting_ = nullptr;
+    WindowMenu* menu_ = nullptr;
     std::array<QLabel*, 5> arrows_{};       // elements 1 to 4
     std::array<ClickLabel*, 5> answers_{};  // elements 1 to 4
 };

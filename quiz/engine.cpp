@@ -19,14 +19,14 @@ bool QuizEngine::PickQuestion() {
         state_.keyNum = drawKey(keys.count, keys.first);
     } while (state_.keyNum == previous);
 
-    const std::string file = keytable::pictureFile(state_.keyNum);
+    const std::string file = keytable::pictureFile(state_.keyNum, state_.clef);
     const bool shown = view_.loadKeyPicture(file);
     if (!shown) {
         view_.reportMissingFile(file);
     }
     // The question goes on with its own name even without its picture, so that the correct
     // answer is always the key's and never a name left over from an earlier question.
-    state_.keyName = keytable::keyName(state_.keyNum);
+    state_.keyName = keytable::keyName(state_.keyNum, state_.mode);
     return shown;
 }
 
@@ -40,7 +40,7 @@ void QuizEngine::PickDistractors() {
             key = drawKey(keytable::kKeyCount, 1);
         } while (key == state_.keyNum || key == chosen[0] || key == chosen[1] || key == chosen[2]);
         chosen[slot] = key;
-        state_.keyName = keytable::keyName(key);
+        state_.keyName = keytable::keyName(key, state_.mode);
         *slots[slot] = state_.keyName;
     }
 }

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cassert>
-#include <charconv>
 
 // Marks a text for Qt's translation tools, which find it here; the window translates it.
 #ifndef QT_TRANSLATE_NOOP
@@ -26,6 +25,20 @@ constexpr std::array<std::string_view, kKeyCount> kNames = {
     QT_TRANSLATE_NOOP("KeyName", "G Flat"),  QT_TRANSLATE_NOOP("KeyName", "C Flat"),
 };
 
+/* TRANSLATOR KeyName
+   The relative minor of each signature: three semitones below its major key, on the letter two
+   steps down ("E Flat" major and "C Minor" both have 3 flats). Write it as your tradition names a
+   minor key. */
+constexpr std::array<std::string_view, kKeyCount> kMinorNames = {
+    QT_TRANSLATE_NOOP("KeyName", "E Minor"),       QT_TRANSLATE_NOOP("KeyName", "B Minor"),
+    QT_TRANSLATE_NOOP("KeyName", "F Sharp Minor"), QT_TRANSLATE_NOOP("KeyName", "C Sharp Minor"),
+    QT_TRANSLATE_NOOP("KeyName", "G Sharp Minor"), QT_TRANSLATE_NOOP("KeyName", "D Sharp Minor"),
+    QT_TRANSLATE_NOOP("KeyName", "A Sharp Minor"), QT_TRANSLATE_NOOP("KeyName", "D Minor"),
+    QT_TRANSLATE_NOOP("KeyName", "G Minor"),       QT_TRANSLATE_NOOP("KeyName", "C Minor"),
+    QT_TRANSLATE_NOOP("KeyName", "F Minor"),       QT_TRANSLATE_NOOP("KeyName", "B Flat Minor"),
+    QT_TRANSLATE_NOOP("KeyName", "E Flat Minor"),  QT_TRANSLATE_NOOP("KeyName", "A Flat Minor"),
+};
+
 /* TRANSLATOR Signature
    What a key signature shows, as a screen reader says it; %1 is the number of sharps or flats. */
 constexpr std::string_view kOneSharp = QT_TRANSLATE_NOOP("Signature", "%1 sharp");
@@ -35,13 +48,14 @@ constexpr std::string_view kFlats = QT_TRANSLATE_NOOP("Signature", "%1 flats");
 
 }  // namespace
 
-std::string_view keyName(int key) {
+std::string_view keyName(int key, KeyMode mode) {
     assert(key >= 1 && key <= kKeyCount);
-    return kNames[static_cast<size_t>(key - 1)];
+    return (mode == KeyMode::Minor ? kMinorNames : kNames)[static_cast<size_t>(key - 1)];
 }
 
-std::string pictureFile(int key) {
-    return std::to_string(key) + ".gif";
+std::string pictureFile(int key, Clef clef) {
+    const std::string number = std::to_string(key) + ".gif";
+    return clef == Clef::Treble ? number : std::string(clefWord(clef)) + "-" + number;
 }
 
 KeyRange keysOfKind(KeyKind kind) {
@@ -66,14 +80,6 @@ std::string_view signatureWords(int key) {
         return one ? kOneSharp : kSharps;
     }
     return one ? kOneFlat : kFlats;
-}
-
-int keyOfPictureFile(std::string_view file) {
-    int key = 0;
-    const auto [end, error] = std::from_chars(file.data(), file.data() + file.size(), key);
-    const std::string_view rest(end, static_cast<size_t>(file.data() + file.size() - end));
-    const bool matches = error == std::errc() && rest == ".gif";
-    return matches && key >= 1 && key <= kKeyCount ? key : 0;
 }
 
 }  // namespace keytable

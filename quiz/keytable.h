@@ -3,6 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "clef.h"
+#include "keymode.h"
+
 // The fourteen keys of the drill: 1 to 7 carry 1 to 7 sharps, 8 to 14 carry 1 to 7 flats.
 namespace keytable {
 
@@ -16,11 +19,13 @@ struct KeyRange {
     int count;
 };
 
-// The name shown on an answer label for key 1..14, in English; the window translates it.
-std::string_view keyName(int key);
+// The name shown on an answer label for key 1..14, in English; the window translates it. In
+// minor, the key is the relative minor of the same signature: "E Flat" gives "C Minor".
+std::string_view keyName(int key, KeyMode mode = KeyMode::Major);
 
-// The picture file of key 1..14, read by relative name from the working directory.
-std::string pictureFile(int key);
+// The picture file of key 1..14 in a clef, read by relative name from the working directory:
+// "3.gif" in the treble clef, "bass-3.gif" in the bass clef.
+std::string pictureFile(int key, Clef clef = Clef::Treble);
 
 KeyRange keysOfKind(KeyKind kind);
 
@@ -29,8 +34,5 @@ int accidentalCount(int key);
 
 // What the picture of key 1..14 shows, in words, with "%1" for accidentalCount: "%1 flats".
 std::string_view signatureWords(int key);
-
-// The key whose picture file this is ("9.gif" gives 9), or 0.
-int keyOfPictureFile(std::string_view file);
 
 }  // namespace keytable

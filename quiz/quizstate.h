@@ -12,6 +12,8 @@ struct QuizState {
     bool skipCheck = false;  // the next clock tick only ends a pause and must not grade
     int keyNum = 0;          // the key on show; 0 before the first question
     keytable::KeyKind keyKind = keytable::KeyKind::Both;
+    Clef clef = Clef::Treble;       // the clef the pictures are drawn in
+    KeyMode mode = KeyMode::Major;  // whether the answers name the major keys or the minor
     int kindStep = 3;  // the kind the next press of the selector applies (4 wraps to 1)
     int rightPos = 0;  // the answer position, 1 to 4, that holds the correct name
     std::string keyName;

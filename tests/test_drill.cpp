@@ -4,16 +4,19 @@
 // Script words: s5 and q2 set 5 seconds and 2 questions; go, stop, restart, select; pick3
 // clicks answer 3, right the correct answer, wrong another; +500 runs the clock 500 ms, @500 to
 // 500 ms after start-up; end runs it until the quiz is over; -arrow and -keys take away the arrow
-// or every key picture; box1300 keeps the next message box open for 1300 ms of clock.
+// or every key picture; box1300 keeps the next message box open for 1300 ms of clock; treble,
+// bass, alto, tenor choose a clef, major and minor the keys named.
 //
 // Expectations are name=value words, each checked: left, right, wrong, seconds, questions (the
 // captions); state (Ready, Running, Stopped); phase; T1 (off or its interval); T2 (off, on);
 // arrow (none or its position); red (the correct answer in red: yes, no); shown (questions
 // shown); kind and lamps (flats, sharps, both); keys (flats, sharps: the key on show is one);
 // bars (on, off); reports (the files reported missing) and reported (how many); ticks (how many
-// reached the drill).
+// reached the drill); clef and mode (as chosen); picture (the clef of the picture on show, or
+// "rest" and its clef for a staff without a signature).
 #include <QtTest>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -33,6 +36,15 @@ std::vector<std::string> words(const std::string& text) {
 
 int numberAfter(const std::string& word, size_t prefix) {
     return std::stoi(word.substr(prefix));
+}
+
+std::optional<Clef> clefNamed(const std::string& word) {
+    for (Clef clef : allClefs) {
+        if (word == clefWord(clef)) {
+            return clef;
+        }
+    }
+    return std::nullopt;
 }
 
 std::string kindName(bool sharps, bool flats) {
@@ -76,6 +88,10 @@ struct Rig : DrillRig {
                 clock.runFor(100);
             }
             QVERIFY2(!state().running, "the quiz still runs after 1000 simulated seconds");
+        } else if (const std::optional<Clef> clef = clefNamed(word)) {
+            drill.setClef(*clef);
+        } else if (word == "major" || word == "minor") {
+            drill.setMode(word == "minor" ? KeyMode::Minor : KeyMode::Major);
         } else if (word == "-arrow") {
             window.missing.insert("arrow.gif");
         } else if (word == "-keys") {
@@ -177,6 +193,19 @@ struct Rig : DrillRig {
         if (what == "ticks") {
             return std::to_string(clock.ticks.size());
         }
+        if (what == "clef") {
+            return std::string(clefWord(state().clef));
+        }
+        if (what == "mode") {
+            return std::string(keyModeWord(state().mode));
+        }
+        if (what == "picture") {
+            const std::string& file = window.picture;
+            const size_t dash = file.find('-');
+            return file.starts_with("rest")    ? "rest_" + file.substr(5)
+                   : dash == std::string::npos ? "treble"
+                                               : file.substr(0, dash);
+        }
         return "no such expectation: " + what;
     }
 
@@ -189,7 +218,7 @@ struct Rig : DrillRig {
             const auto& c = window.choices;
             QCOMPARE(std::set<std::string>({c[1], c[2], c[3], c[4]}).size(), size_t{4});
             QCOMPARE(c.at(static_cast<size_t>(state().rightPos)),
-                     std::string(keytable::keyName(state().keyNum)));
+                     std::string(keytable::keyName(state().keyNum, state().mode)));
             QCOMPARE(events.last.answers, window.choices);
             QCOMPARE(events.last.rightPos, state().rightPos);
             QCOMPARE(events.last.key, state().keyNum);
@@ -312,6 +341,15 @@ void DrillTest::timeline_data() {
             << QString("pick%1 go +5500 pick%1 +2001 +5500").arg(pos) << "left=15 wrong=2";
     }
 
+    row("minor keys name the relative minors", "minor s0 go right +500 right +500 +500",
+        "mode=minor right=2 wrong=1 shown=3");
+    row("a clef shows its staff at rest", "bass", "clef=bass picture=rest_bass state=Ready");
+    row("and its pictures in a quiz", "alto go +5500 +2001", "picture=alto shown=2");
+    row("neither changes while a quiz runs", "go tenor minor", "clef=treble mode=major");
+    row("a change after Stop starts a fresh quiz", "go right +5500 stop tenor go",
+        "clef=tenor picture=tenor left=16 right=0 wrong=0 shown=3");
+    row("the same choice again resumes the quiz", "go right +5500 stop treble major go",
+        "left=15 right=1 wrong=0 shown=2");
     row("a missing arrow is reported", "go right -arrow pick1",
         "reports=arrow.gif arrow=none T1=5500");
     row("and leaves no answer", "go right -arrow pick1 +5500", "left=16 right=0 wrong=1");
@@ -340,7 +378,8 @@ void DrillTest::timeline() {
     for (const std::string& expectation : words(expected.toStdString())) {
         const size_t equals = expectation.find('=');
         const std::string what = expectation.substr(0, equals);
-        QCOMPARE(what + "=" + rig.shown(what), expectation);
+        QCOMPARE(QString::fromStdString(what + "=" + rig.shown(what)),
+                 QString::fromStdString(expectation));
     }
     rig.checkTheRulesOfEveryDrill();
 }

@@ -42,6 +42,8 @@ private slots:
     void theFirstQuestionMayBeAnyKey();
     void everyDrawOfAKeyIsReseededFirst();
     void aMissingPictureStillAsksTheNewKeyByItsOwnName();
+    void eachClefShowsItsOwnPictureFile_data();
+    void eachClefShowsItsOwnPictureFile();
     void distractorsAreThreeOtherDistinctNamesFromAllKeys();
     void allTwentyFourOrdersOccurEvenly();
     void aRightAnswerCountsAndClearsTheArrows();
@@ -150,6 +152,27 @@ void EngineTest::aMissingPictureStillAsksTheNewKeyByItsOwnName() {
     QCOMPARE(rig.state.answer, std::string("B"));
     QCOMPARE(rig.window.choices[static_cast<size_t>(rig.state.rightPos)], std::string("B"));
     QCOMPARE(shownNames(rig.window).size(), size_t{4});
+}
+
+void EngineTest::eachClefShowsItsOwnPictureFile_data() {
+    QTest::addColumn<int>("clef");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("treble") << int(Clef::Treble) << 9 << "9.gif";
+    QTest::newRow("bass") << int(Clef::Bass) << 5 << "bass-5.gif";
+    QTest::newRow("alto") << int(Clef::Alto) << 14 << "alto-14.gif";
+    QTest::newRow("tenor") << int(Clef::Tenor) << 1 << "tenor-1.gif";
+}
+
+void EngineTest::eachClefShowsItsOwnPictureFile() {
+    QFETCH(int, clef);
+    QFETCH(int, key);
+    QFETCH(QString, file);
+    Rig rig;
+    rig.state.clef = static_cast<Clef>(clef);
+    rig.random.script({ScriptedRandom::drawFor(key, 14, 1)});
+    rig.engine.prepareQuestion();
+    QCOMPARE(QString::fromStdString(rig.window.picture), file);
 }
 
 void EngineTest::distractorsAreThreeOtherDistinctNamesFromAllKeys() {

@@ -2,7 +2,9 @@
 // boxes for missing pictures.
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScrollBar>
@@ -79,6 +81,7 @@ private slots:
     void clicksOnAnswersMoveTheSingleArrow();
     void aWrongAnswerShowsTheCorrectOneInRedForThePause();
     void captionsAreNeverReadAsMarkup();
+    void theMenuChoosesClefAndKeysOnlyWhileNoQuizRuns();
 
 private:
     QLabel* label(const char* name) { return form->findChild<QLabel*>(name); }
@@ -366,6 +369,49 @@ void Form1Test::captionsAreNeverReadAsMarkup() {
     const int drawn = inkOf(answer).width();
     QVERIFY2(qAbs(drawn - written) <= 1,
              qPrintable(QString("%1 pixels of ink, not %2").arg(drawn).arg(written)));
+}
+
+// A right-click on a control opens the window's menu, whose choices show the ones in force.
+void Form1Test::theMenuChoosesClefAndKeysOnlyWhileNoQuizRuns() {
+    const auto openMenuOver = [this](const char* name) {
+        QLabel* control = label(name);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                control->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(control, &event);
+        auto* menu = form->findChild<QMenu*>("WindowMenu");
+        return menu && menu->isVisible() ? menu : nullptr;
+    };
+    const auto action = [](QMenu* menu, const char* submenu, const QString& text) {
+        for (QAction* each : menu->findChild<QMenu*>(submenu)->actions()) {
+            if (each->text().remove('&') == text) {
+                return each;
+            }
+        }
+        return static_cast<QAction*>(nullptr);
+    };
+    QMenu* menu = openMenuOver("choice(2)");
+    QVERIFY(menu);
+    QVERIFY(action(menu, "ClefMenu", "Treble")->isChecked());
+    QVERIFY(action(menu, "KeysMenu", "Major")->isChecked());
+    action(menu, "ClefMenu", "Bass")->trigger();
+    action(menu, "KeysMenu", "Minor")->trigger();
+    menu->close();
+    const QImage rest = label("Picture1")->pixmap().toImage();
+    QCOMPARE(rest, QImage(":/pictures/blankstaff-bass.gif").convertToFormat(rest.format()));
+
+    click("lgo");
+    QVERIFY(label(qPrintable(QString("choice(%1)").arg(form->state().rightPos)))
+                ->text()
+                .endsWith(" Minor"));
+    menu = openMenuOver("Picture1");
+    QVERIFY(menu);
+    QVERIFY(action(menu, "ClefMenu", "Bass")->isChecked());
+    for (const char* submenu : {"ClefMenu", "KeysMenu"}) {
+        for (QAction* choice : menu->findChild<QMenu*>(submenu)->actions()) {
+            QVERIFY(!choice->isEnabled());
+        }
+    }
+    menu->close();
 }
 
 int main(int argc, char** argv) {

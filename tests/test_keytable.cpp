@@ -1,6 +1,7 @@
-// The fourteen names held against their signatures, both worked out here from the notes
-// themselves: the circle of fifths gives the key of each signature, and the major scale of each
-// name gives back its signature. Neither repeats the table.
+// The fourteen names, major and minor, held against their signatures, all worked out here from
+// the notes themselves: the circle of fifths gives the key of each signature, the relative minor
+// lies three semitones below on the letter two steps down, and the scale of each name gives back
+// its signature. None repeats the table.
 #include <QtTest>
 #include <array>
 
@@ -55,8 +56,15 @@ QString nameOf(Note note) {
     return name;
 }
 
-// The signature of the major key named: the sharps or flats its scale needs, in words.
-QString signatureOfMajorKey(const QString& name) {
+// The major and the natural minor scale, in semitones from the tonic.
+constexpr std::array<int, 7> kMajorScale = {0, 2, 4, 5, 7, 9, 11};
+constexpr std::array<int, 7> kMinorScale = {0, 2, 3, 5, 7, 8, 10};
+
+// The signature of the key named, major or minor ("C Sharp Minor"): the sharps or flats its
+// scale needs, in words.
+QString signatureOfKey(QString name) {
+    const bool minor = name.endsWith(" Minor");
+    name.chop(minor ? 6 : 0);
     const qsizetype letter = name.isEmpty() ? -1 : QString("CDEFGAB").indexOf(name[0]);
     const QString accidental = name.mid(1);
     if (letter < 0 || !QStringList({"", " Sharp", " Flat"}).contains(accidental)) {
@@ -64,8 +72,7 @@ QString signatureOfMajorKey(const QString& name) {
     }
     const Note tonic{static_cast<int>(letter),
                      accidental == " Sharp" ? 1 : (accidental == " Flat" ? -1 : 0)};
-    // Whole, whole, half, whole, whole, whole steps: the major scale.
-    constexpr std::array<int, 7> kSemitonesFromTonic = {0, 2, 4, 5, 7, 9, 11};
+    const std::array<int, 7>& kSemitonesFromTonic = minor ? kMinorScale : kMajorScale;
     int sharps = 0;
     int flats = 0;
     for (int degree = 0; degree < 7; ++degree) {
@@ -83,8 +90,8 @@ QString signatureOfMajorKey(const QString& name) {
     return inWords(count, sharps > 0 ? "sharp" : "flat");
 }
 
-QString tableName(int key) {
-    const std::string_view name = keytable::keyName(key);
+QString tableName(int key, KeyMode mode = KeyMode::Major) {
+    const std::string_view name = keytable::keyName(key, mode);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
@@ -105,6 +112,9 @@ void KeyTableTest::eachKeyIsNamedForItsSignature_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("signature");
+    QTest::addColumn<QString>("minor");
+    // The relative minor: three semitones down, on the letter two steps down.
+    const auto relativeMinor = [](Note major) { return nameOf(above(major, 5, 9)) + " Minor"; };
     Note sharpKey;  // C
     Note flatKey;
     for (int count = 1; count <= 7; ++count) {
@@ -112,8 +122,10 @@ void KeyTableTest::eachKeyIsNamedForItsSignature_data() {
         flatKey = fifthDown(flatKey);
         const QString sharps = inWords(count, "sharp");
         const QString flats = inWords(count, "flat");
-        QTest::newRow(qPrintable(sharps)) << count << nameOf(sharpKey) << sharps;
-        QTest::newRow(qPrintable(flats)) << 7 + count << nameOf(flatKey) << flats;
+        QTest::newRow(qPrintable(sharps))
+            << count << nameOf(sharpKey) << sharps << relativeMinor(sharpKey);
+        QTest::newRow(qPrintable(flats))
+            << 7 + count << nameOf(flatKey) << flats << relativeMinor(flatKey);
     }
 }
 
@@ -121,12 +133,15 @@ void KeyTableTest::eachKeyIsNamedForItsSignature() {
     QFETCH(int, key);
     QFETCH(QString, name);
     QFETCH(QString, signature);
+    QFETCH(QString, minor);
     QCOMPARE(tableName(key), name);
+    QCOMPARE(tableName(key, KeyMode::Minor), minor);
+    QCOMPARE(signatureOfKey(minor), signature);
     const std::string_view words = keytable::signatureWords(key);
     QCOMPARE(QString::fromUtf8(words.data(), static_cast<qsizetype>(words.size()))
                  .arg(keytable::accidentalCount(key)),
              signature);
-    QCOMPARE(signatureOfMajorKey(tableName(key)), signature);
+    QCOMPARE(signatureOfKey(tableName(key)), signature);
 }
 
 void KeyTableTest::eachKindAsksTheKeysOfItsSignatures_data() {
@@ -151,7 +166,7 @@ void KeyTableTest::eachKindAsksTheKeysOfItsSignatures() {
     QStringList asked;
     for (int key = range.first; key < range.first + range.count; ++key) {
         QVERIFY2(key >= 1 && key <= keytable::kKeyCount, qPrintable(QString::number(key)));
-        asked << signatureOfMajorKey(tableName(key));
+        asked << signatureOfKey(tableName(key));
     }
     asked.sort();
     signatures.sort();

@@ -53,6 +53,9 @@ public:
         sharpsLit = sharps;
         flatsLit = flats;
     }
+    void showRestPicture(Clef clef) override {
+        picture = "rest " + std::string(clefWord(clef));
+    }
     bool loadArrow(int pos) override {
         if (missing.contains("arrow.gif")) {
             return false;

@@ -28,11 +28,12 @@ stop_all() {
     wait 2>/dev/null || true
 }
 
-# Starts the program from the picture folder and waits for its window; sets WINDOW.
+# Starts the program from the picture folder, with any options given after it, and waits for
+# its window; sets WINDOW.
 start_program() {
     local program pictures=$2
     program=$(realpath "$1")
-    (cd "$pictures" && QT_QPA_PLATFORM=xcb exec "$program") &
+    (cd "$pictures" && QT_QPA_PLATFORM=xcb exec "$program" "${@:3}") &
     APP_PID=$!
     WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Duridaz$' | head -n1)
     [[ -n $WINDOW ]] || fail "the window did not map"

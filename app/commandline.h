@@ -1,0 +1,17 @@
+#pragma once
+
+#include <variant>
+
+#include "clef.h"
+#include "keymode.h"
+
+// What the command line asks of the drill.
+struct Options {
+    Clef clef = Clef::Treble;
+    KeyMode mode = KeyMode::Major;
+};
+
+// Reads the program's own options; Qt's own, such as -platform, are left for Qt. When there is
+// nothing more to do (help, the version, or a mistake, told in one line), it has said so and
+// gives the exit status instead.
+std::variant<Options, int> readCommandLine(int argc, char** argv);
