@@ -1,8 +1,8 @@
-// The generated pictures: their sizes and formats, the key signatures read back from the pixels,
-// the staff shared by all fifteen staff pictures, the background's furniture under each control,
-// the main window's pictures at twice the size matching the single ones, and that the generator
-// reproduces the committed files exactly; and that each painted word, in every language, keeps
-// within its place.
+// The generated pictures: their sizes and formats, the background's furniture under each control,
+// what the small pictures show, the main window's pictures at twice the size matching the single
+// ones, and that the generator reproduces the committed files exactly; and that each painted word,
+// in every language, keeps within its place. The staff pictures are read back in
+// test_clefpictures.
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -25,10 +25,8 @@ namespace {
 
 using namespace staffink;
 
-const QString kSourceDir = QStringLiteral(SOURCE_DIR);
-
 QString sourcePath(const QString& relative) {
-    return QDir(kSourceDir).filePath(relative);
+    return QDir(QStringLiteral(SOURCE_DIR)).filePath(relative);
 }
 
 // The English backdrop is "background", the one in German "background-de".
@@ -53,11 +51,6 @@ QString lampPath(int scale) {
 
 QString aboutPath(const QString& style, int scale) {
     return atScale(QStringLiteral("about/pictures/about-") + style, scale, QStringLiteral(".png"));
-}
-
-// A rectangle given in the single picture's pixels, in the pixels of one at the given scale.
-QRect scaled(const QRect& rect, int scale) {
-    return QRect(rect.topLeft() * scale, rect.size() * scale);
 }
 
 // Data rows for a test run on the single pictures and on those at twice the size.
@@ -99,11 +92,6 @@ QStringList generatedFiles() {
     return files;
 }
 
-QImage loadPicture(const QString& relative) {
-    QImageReader reader(sourcePath(relative));
-    return reader.read();
-}
-
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -135,45 +123,6 @@ std::optional<bool> gifIsInterlaced(const QByteArray& gif) {
         ++at;
     }
     return std::nullopt;
-}
-
-bool isBlack(QRgb pixel) {
-    return qRed(pixel) < 24 && qGreen(pixel) < 24 && qBlue(pixel) < 24;
-}
-
-bool isWhite(QRgb pixel) {
-    return qRed(pixel) == 255 && qGreen(pixel) == 255 && qBlue(pixel) == 255;
-}
-
-int countPixels(const QImage& image, const QRect& rect, bool (*test)(QRgb)) {
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            count += test(image.pixel(x, y)) ? 1 : 0;
-        }
-    }
-    return count;
-}
-
-int area(const QRect& rect) {
-    return rect.width() * rect.height();
-}
-
-// --- Reading a key signature back from the pixels -------------------------------------------
-
-// Staff step of a note name such as "F5" (E4, the bottom line, is step 0).
-int stepOfNote(const char* note) {
-    const int letter = static_cast<int>(QByteArray("CDEFGAB").indexOf(note[0]));
-    const int octave = note[1] - '0';
-    return (octave - 4) * 7 + letter - 2;
-}
-
-QList<int> stepsOfNotes(const QStringList& notes, int count) {
-    QList<int> steps;
-    for (int i = 0; i < count; ++i) {
-        steps << stepOfNote(notes[i].toLatin1().constData());
-    }
-    return steps;
 }
 
 // --- The background's furniture -----------------------------------------------------------
@@ -402,13 +351,6 @@ private slots:
     void blankStaffUsesSixteenColours_data();
     void blankStaffUsesSixteenColours();
 
-    void blankStaffHasItsLinesAndClefInPlace_data();
-    void blankStaffHasItsLinesAndClefInPlace();
-    void keyPicturesShareTheBlankStaffOutsideTheirAccidentals_data();
-    void keyPicturesShareTheBlankStaffOutsideTheirAccidentals();
-    void keyPictureShowsItsKeySignature_data();
-    void keyPictureShowsItsKeySignature();
-
     void arrowIsABrightPointerOnTransparency();
     void litLampIsRedOnWhiteIn24Bits_data();
     void litLampIsRedOnWhiteIn24Bits();
@@ -517,96 +459,6 @@ void PicturesTest::blankStaffUsesSixteenColours() {
     const quint8 flags = static_cast<quint8>(gif.at(10));
     QVERIFY(flags & 0x80);
     QCOMPARE(2 << (flags & 0x07), 16);
-}
-
-void PicturesTest::blankStaffHasItsLinesAndClefInPlace_data() {
-    addScaleRows();
-}
-
-void PicturesTest::blankStaffHasItsLinesAndClefInPlace() {
-    QFETCH(int, scale);
-    const QImage blank = loadPicture(blankStaffPath(scale));
-    QVERIFY(!blank.isNull());
-    auto countIn = [&blank, scale](const QRect& rect, bool (*test)(QRgb)) {
-        return countPixels(blank, scaled(rect, scale), test);
-    };
-    const int pixelsPerPixel = scale * scale;
-    for (int row : kLineRows) {
-        QCOMPARE(countIn(QRect(60, row, 130, 1), isBlack), 130 * pixelsPerPixel);
-        // Lines are one pixel thick, scale pixels when scaled; the rows beside them stay white
-        // right of the clef.
-        QCOMPARE(countPixels(blank, QRect(60 * scale, row * scale - 1, 135 * scale, 1), isWhite),
-                 135 * scale);
-        QCOMPARE(countPixels(blank, QRect(60 * scale, (row + 1) * scale, 135 * scale, 1), isWhite),
-                 135 * scale);
-    }
-    // Lines stop short of the blank picture's edge, so both widths show the same staff.
-    QCOMPARE(countIn(QRect(193, 0, 2, 200), isWhite), 400 * pixelsPerPixel);
-    QCOMPARE(countIn(QRect(0, 121, 195, 79), isWhite), 195 * 79 * pixelsPerPixel);
-    // The treble clef reaches above the top line and below the bottom line, left of x = 55.
-    QVERIFY(countIn(QRect(8, 10, 45, 22), isBlack) > 20 * pixelsPerPixel);
-    QVERIFY(countIn(QRect(8, 93, 45, 25), isBlack) > 20 * pixelsPerPixel);
-    const int clefEdge = clefRightEdge(blank, scale);
-    QVERIFY2(clefEdge >= 44 && clefEdge <= 50, qPrintable(QString::number(clefEdge)));
-}
-
-void PicturesTest::keyPicturesShareTheBlankStaffOutsideTheirAccidentals_data() {
-    QTest::addColumn<int>("number");
-    for (int number = 1; number <= 14; ++number) {
-        QTest::newRow(qPrintable(keyPicturePath(number))) << number;
-    }
-}
-
-void PicturesTest::keyPicturesShareTheBlankStaffOutsideTheirAccidentals() {
-    QFETCH(int, number);
-    const QImage blank = loadPicture(QStringLiteral("mainwindow/pictures/blankstaff.gif"));
-    const QImage key = loadPicture(keyPicturePath(number));
-    QVERIFY(!blank.isNull() && !key.isNull());
-    QVERIFY(!glyphColumns(key, blank).isEmpty());
-    const QString difference = differenceOffTheAccidentals(key, blank);
-    QVERIFY2(difference.isEmpty(), qPrintable(difference));
-    // The three columns the blank picture lacks show the picture box's white.
-    QCOMPARE(countPixels(key, QRect(195, 0, 3, 121), isWhite), 3 * 121);
-}
-
-void PicturesTest::keyPictureShowsItsKeySignature_data() {
-    QTest::addColumn<int>("number");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QList<int>>("steps");
-    const QStringList sharps = {"F5", "C5", "G5", "D5", "A4", "E5", "B4"};
-    const QStringList flats = {"B4", "E5", "A4", "D5", "G4", "C5", "F4"};
-    const char* sharpKeys[] = {"G", "D", "A", "E", "B", "F sharp", "C sharp"};
-    const char* flatKeys[] = {"F", "B flat", "E flat", "A flat", "D flat", "G flat", "C flat"};
-    for (int count = 1; count <= 7; ++count) {
-        QTest::addRow("%d: %s major", count, sharpKeys[count - 1])
-            << count << static_cast<int>(Kind::Sharp) << stepsOfNotes(sharps, count);
-        QTest::addRow("%d: %s major", count + 7, flatKeys[count - 1])
-            << count + 7 << static_cast<int>(Kind::Flat) << stepsOfNotes(flats, count);
-    }
-}
-
-void PicturesTest::keyPictureShowsItsKeySignature() {
-    QFETCH(int, number);
-    QFETCH(int, kind);
-    QFETCH(QList<int>, steps);
-    const QImage blank = loadPicture(QStringLiteral("mainwindow/pictures/blankstaff.gif"));
-    const QImage key = loadPicture(keyPicturePath(number));
-    QVERIFY(!blank.isNull() && !key.isNull());
-    const QString misread = misreadKeySignature(key, blank, static_cast<Kind>(kind), steps);
-    QVERIFY2(misread.isEmpty(), qPrintable(misread));
-
-    // Even spacing: about a staff space after the clef, then a steady step between accidentals.
-    const QList<InkedGlyph> glyphs = glyphColumns(key, blank);
-    const double gap = gapAfterClef(glyphs, blank);
-    QVERIFY2(gap >= 0.7 && gap <= 1.1, qPrintable(QString::number(gap)));
-    const bool sharps = kind == static_cast<int>(Kind::Sharp);
-    for (qsizetype i = 1; i < glyphs.size(); ++i) {
-        const double advance = (glyphs[i].left - glyphs[i - 1].left) / double(kStaffSpace);
-        QVERIFY2(sharps ? advance >= 1.1 && advance <= 1.3 : advance >= 0.95 && advance <= 1.2,
-                 qPrintable(QString::number(advance)));
-        QVERIFY(std::abs((glyphs[i].left - glyphs[i - 1].left) -
-                         (glyphs[1].left - glyphs[0].left)) <= 1);
-    }
 }
 
 void PicturesTest::arrowIsABrightPointerOnTransparency() {

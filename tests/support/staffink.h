@@ -1,15 +1,24 @@
 #pragma once
 
+#include <QDir>
 #include <QImage>
+#include <QImageReader>
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <algorithm>
 #include <iterator>
 #include <optional>
 
-// Reading the staff pictures back from their pixels: where they are, the accidentals a key
-// picture adds to its clef's rest picture, and the clef in front of them.
+// Reading the generated pictures back from their pixels: where they are, what colours fill their
+// regions, the accidentals a key picture adds to its clef's rest picture, and the clef in front of
+// them.
 namespace staffink {
+
+// A picture of the source tree, by its path there; a null image if it cannot be read.
+inline QImage loadPicture(const QString& relative) {
+    return QImageReader(QDir(QStringLiteral(SOURCE_DIR)).filePath(relative)).read();
+}
 
 // The main window's pictures come at the single size and, named with "@2x", at twice the size.
 inline QString atScale(const QString& name, int scale, const QString& extension) {
@@ -41,6 +50,33 @@ inline QStringList everyClef() {
 
 inline int luma(QRgb pixel) {
     return qGray(pixel);
+}
+
+inline bool isBlack(QRgb pixel) {
+    return qRed(pixel) < 24 && qGreen(pixel) < 24 && qBlue(pixel) < 24;
+}
+
+inline bool isWhite(QRgb pixel) {
+    return qRed(pixel) == 255 && qGreen(pixel) == 255 && qBlue(pixel) == 255;
+}
+
+inline int area(const QRect& rect) {
+    return rect.width() * rect.height();
+}
+
+inline int countPixels(const QImage& image, const QRect& rect, bool (*test)(QRgb)) {
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            count += test(image.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// A rectangle given in the single picture's pixels, in the pixels of one at the given scale.
+inline QRect scaled(const QRect& rect, int scale) {
+    return QRect(rect.topLeft() * scale, rect.size() * scale);
 }
 
 // The staff every staff picture shares: staff space 14 px, lines on these rows.
