@@ -219,17 +219,139 @@ QList<PictureDesign> pictureDesigns() {
     return designs;
 }
 
-// --- The background's furniture -----------------------------------------------------------
+// --- The backdrop's furniture ----------------------------------------------------------------
 
-constexpr QRect kPictureBox = layout::rectOf("Picture1");
-constexpr QRect kAnswerLabels[] = {layout::rectOf("choice(1)"), layout::rectOf("choice(2)"),
-                                   layout::rectOf("choice(3)"), layout::rectOf("choice(4)")};
-constexpr QRect kArrowRooms[] = {layout::rectOf("ainput(1)"), layout::rectOf("ainput(2)"),
-                                 layout::rectOf("ainput(3)"), layout::rectOf("ainput(4)")};
-constexpr QRect kLamps[] = {layout::rectOf("Isharps"), layout::rectOf("Iflats")};
+// The English backdrop at a scale, read once for all the rows that look at it.
+const QImage& backdrop(int scale) {
+    static const QImage pictures[] = {loadPicture(backgroundPath(1)),
+                                      loadPicture(backgroundPath(2))};
+    return pictures[scale - 1];
+}
 
-bool isReddish(QRgb pixel) {
-    return qRed(pixel) > qGreen(pixel) + 8;
+// What every pixel of a region of the backdrop shows.
+enum class Shows { White, Black, NoBlack, NoWhite, DarkRed, Grey, Green, Orange, Red };
+
+bool hueBetween(QRgb pixel, int lowest, int highest) {
+    const QColor colour(pixel);
+    return colour.hue() >= lowest && colour.hue() <= highest && colour.saturation() > 150 &&
+           colour.value() > 100;
+}
+
+bool fits(Shows shows, QRgb pixel) {
+    switch (shows) {
+        case Shows::White:
+            return isWhite(pixel);
+        case Shows::Black:
+            return isBlack(pixel);
+        case Shows::NoBlack:
+            return !isBlack(pixel);
+        case Shows::NoWhite:
+            return !isWhite(pixel);
+        case Shows::DarkRed:
+            return qRed(pixel) > qGreen(pixel) + 8;
+        case Shows::Grey:
+            return QColor(pixel).saturation() < 30 && !isWhite(pixel) && !isBlack(pixel);
+        case Shows::Green:
+            return hueBetween(pixel, 90, 160);
+        case Shows::Orange:
+            return hueBetween(pixel, 20, 45);
+        case Shows::Red:
+            return hueBetween(pixel, 0, 12);
+    }
+    return false;
+}
+
+// The dark red grain is broken by darker fibres, and the band by its words.
+double shareThatMustFit(Shows shows) {
+    return shows == Shows::DarkRed || shows == Shows::Grey ? 0.75 : 1.0;
+}
+
+struct Region {
+    QString what;
+    QRect rect;  // in the single backdrop's pixels
+    Shows shows;
+};
+
+QRect onePixel(QPoint at) {
+    return QRect(at, QSize(1, 1));
+}
+
+// The staff box is white in a black frame, one pixel outside it, with a light mount round that.
+QList<Region> staffBoxRegions() {
+    const QRect box = layout::rectOf("Picture1");
+    const QRect frame = box.adjusted(-1, -1, 1, 1);
+    return {
+        {"staff box", box, Shows::White},
+        {"frame above", QRect(frame.topLeft(), QSize(frame.width(), 1)), Shows::Black},
+        {"frame below", QRect(frame.bottomLeft(), QSize(frame.width(), 1)), Shows::Black},
+        {"frame left", QRect(frame.topLeft(), QSize(1, frame.height())), Shows::Black},
+        {"frame right", QRect(frame.topRight(), QSize(1, frame.height())), Shows::Black},
+        {"mount left", onePixel(QPoint(frame.left() - 1, frame.center().y())), Shows::NoBlack},
+        {"mount right", onePixel(QPoint(frame.right() + 1, frame.center().y())), Shows::NoBlack},
+    };
+}
+
+// Each answer lies on a black bar that reaches a little beyond it at both ends; the arrow beside
+// it lies on the dark red backdrop.
+QList<Region> answerRegions() {
+    QList<Region> regions;
+    for (int answer = 1; answer <= 4; ++answer) {
+        const QString label = QStringLiteral("choice(%1)").arg(answer);
+        const QString arrow = QStringLiteral("ainput(%1)").arg(answer);
+        const QRect rect = layout::rectOf(label.toStdString());
+        const int middle = rect.center().y();
+        regions << Region{label, rect, Shows::Black}
+                << Region{label + QStringLiteral(" bar's middle row"),
+                          QRect(rect.left() - 2, middle, rect.width() + 4, 1), Shows::Black}
+                << Region{label + QStringLiteral(" past the bar's end"),
+                          onePixel(QPoint(rect.right() + 14, middle)), Shows::NoBlack}
+                << Region{arrow, layout::rectOf(arrow.toStdString()), Shows::DarkRed};
+    }
+    return regions;
+}
+
+// A round button fills its rectangle, in its colour left of its middle, clear of its word.
+QList<Region> buttonRegions(const char* name, const char* word, Shows colour) {
+    const QRect button = layout::rectOf(name);
+    const QPoint centre = button.center();
+    const QString what = QString::fromLatin1(word);
+    return {
+        {what + QStringLiteral(" in its colour"), QRect(centre.x() - 10, centre.y() - 6, 1, 7),
+         colour},
+        {what + QStringLiteral(" middle row"), QRect(button.left(), centre.y(), button.width(), 1),
+         Shows::NoWhite},
+        {what + QStringLiteral(" top"), onePixel(QPoint(centre.x(), button.top())), Shows::NoWhite},
+        {what + QStringLiteral(" bottom"), onePixel(QPoint(centre.x(), button.bottom())),
+         Shows::NoWhite},
+        {what + QStringLiteral(" corner"), onePixel(button.topLeft()), Shows::White},
+    };
+}
+
+// Under the logo, between the rule and the score band, the settings lie on white out to the
+// window's edge, where a caption in a longer language grows; so do the questions left and the
+// logo's "? " caption, right-aligned at its top.
+QList<Region> whiteRegions() {
+    using namespace layout;
+    const QRect logo = rectOf("Label3");
+    const QRect settings(QPoint(logo.left(), furniture::settingsRule.bottom() + 1),
+                         QPoint(kWindowSize.width() - 1, int(furniture::scoreBand.top()) - 1));
+    return {
+        {"logo's caption", QRect(logo.right() - 15, logo.top(), 16, 16), Shows::White},
+        {"settings", settings, Shows::White},
+        {"questions left", rectOf("lleft"), Shows::White},
+    };
+}
+
+QList<Region> backdropRegions() {
+    QList<Region> regions = staffBoxRegions() + answerRegions() + whiteRegions();
+    regions << buttonRegions("lgo", "GO", Shows::Green)
+            << buttonRegions("lrestart", "RESET", Shows::Orange)
+            << buttonRegions("lstop", "STOP", Shows::Red);
+    regions << Region{
+        "score band",
+        layout::furniture::scoreBand.toRect() & QRect(QPoint(), layout::kBackdropSize),
+        Shows::Grey};
+    return regions;
 }
 
 // --- Pictures at twice the size -------------------------------------------------------------
@@ -440,6 +562,11 @@ private slots:
     void pictureIsMadeAsDesigned_data();
     void pictureIsMadeAsDesigned();
 
+    void backdropShowsItsFurnitureUnderEachControl_data();
+    void backdropShowsItsFurnitureUnderEachControl();
+    void unlitLampLiesWhereTheLitLampCovers_data();
+    void unlitLampLiesWhereTheLitLampCovers();
+
     void arrowIsABrightPointerOnTransparency();
     void litLampIsRedOnWhite_data();
     void litLampIsRedOnWhite();
@@ -447,19 +574,6 @@ private slots:
     void iconsAreBlackOnTransparency();
     void aboutIconsAreDiscsInTheirColours_data();
     void aboutIconsAreDiscsInTheirColours();
-
-    void backgroundFramesThePictureBox_data();
-    void backgroundFramesThePictureBox();
-    void backgroundHasABlackBarUnderEachAnswerLabel_data();
-    void backgroundHasABlackBarUnderEachAnswerLabel();
-    void backgroundLeavesTheArrowRoomsAsBackdrop_data();
-    void backgroundLeavesTheArrowRoomsAsBackdrop();
-    void backgroundButtonsHaveTheirColours_data();
-    void backgroundButtonsHaveTheirColours();
-    void backgroundUnlitLampsLieWhereTheLitLampCovers_data();
-    void backgroundUnlitLampsLieWhereTheLitLampCovers();
-    void backgroundIsWhiteUnderTheWhiteControls_data();
-    void backgroundIsWhiteUnderTheWhiteControls();
 
     void doubledPictureHalvesToItsSinglePicture_data();
     void doubledPictureHalvesToItsSinglePicture();
@@ -509,6 +623,67 @@ void PicturesTest::pictureIsMadeAsDesigned() {
     QCOMPARE(hasClearPixels(image), transparent);
     // A GIF's clear colour needs the version that brought it.
     QVERIFY(!(transparent && format == "gif") || bytes.startsWith("GIF89a"));
+}
+
+void PicturesTest::backdropShowsItsFurnitureUnderEachControl_data() {
+    QTest::addColumn<QRect>("region");
+    QTest::addColumn<int>("shows");
+    QTest::addColumn<int>("scale");
+    for (int scale : {1, 2}) {
+        for (const Region& region : backdropRegions()) {
+            QTest::addRow("%s, scale %d", qPrintable(region.what), scale)
+                << region.rect << static_cast<int>(region.shows) << scale;
+        }
+    }
+}
+
+// At twice the size every region covers twice its pixels each way: a frame one pixel thick is two.
+void PicturesTest::backdropShowsItsFurnitureUnderEachControl() {
+    QFETCH(QRect, region);
+    QFETCH(int, shows);
+    QFETCH(int, scale);
+    const QImage& background = backdrop(scale);
+    const QRect pixels = scaled(region, scale);
+    int fitting = 0;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            fitting += fits(static_cast<Shows>(shows), background.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    const double share = double(fitting) / area(pixels);
+    QVERIFY2(share >= shareThatMustFit(static_cast<Shows>(shows)),
+             qPrintable(QStringLiteral("%1 of %2 pixels").arg(fitting).arg(area(pixels))));
+}
+
+void PicturesTest::unlitLampLiesWhereTheLitLampCovers_data() {
+    QTest::addColumn<QRect>("lamp");
+    QTest::addColumn<int>("scale");
+    for (int scale : {1, 2}) {
+        QTest::addRow("SHARPS, scale %d", scale) << layout::rectOf("Isharps") << scale;
+        QTest::addRow("FLATS, scale %d", scale) << layout::rectOf("Iflats") << scale;
+    }
+}
+
+// Away from the lens the two lamps are the same picture, so the lit one fits exactly.
+void PicturesTest::unlitLampLiesWhereTheLitLampCovers() {
+    QFETCH(QRect, lamp);
+    QFETCH(int, scale);
+    const QImage& background = backdrop(scale);
+    const QImage lit = loadPicture(lampPath(scale));
+    const QColor centre(background.pixel(lamp.center() * scale));
+    QVERIFY(centre.saturation() < 30 && centre.value() > 80);
+    for (int y = 0; y < lit.height(); ++y) {
+        for (int x = 0; x < lit.width(); ++x) {
+            const QPoint offset(x - lit.width() / 2, y - lit.height() / 2);
+            if (offset.manhattanLength() < 9 * scale) {
+                continue;
+            }
+            const QRgb expected = lit.pixel(x, y);
+            const QRgb seen = background.pixel(lamp.topLeft() * scale + QPoint(x, y));
+            QVERIFY2(std::abs(luma(expected) - luma(seen)) < 24,
+                     qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+        }
+    }
 }
 
 void PicturesTest::arrowIsABrightPointerOnTransparency() {
@@ -613,144 +788,6 @@ void PicturesTest::aboutIconsAreDiscsInTheirColours() {
             QVERIFY(qAlpha(p) == 0 || p == qRgb(0, 0, 0) || p == qRgb(255, 255, 255));
         }
     }
-}
-
-void PicturesTest::backgroundFramesThePictureBox_data() {
-    addScaleRows();
-}
-
-// A black frame one pixel outside the box: at twice the size it is two pixels thick.
-void PicturesTest::backgroundFramesThePictureBox() {
-    QFETCH(int, scale);
-    const QImage background = loadPicture(backgroundPath(scale));
-    const QRect frame = scaled(kPictureBox.adjusted(-1, -1, 1, 1), scale);
-    for (const QRect& side :
-         {QRect(frame.left(), frame.top(), frame.width(), scale),
-          QRect(frame.left(), frame.bottom() + 1 - scale, frame.width(), scale),
-          QRect(frame.left(), frame.top(), scale, frame.height()),
-          QRect(frame.right() + 1 - scale, frame.top(), scale, frame.height())}) {
-        QCOMPARE(countPixels(background, side, isBlack), area(side));
-    }
-    const QRect box = scaled(kPictureBox, scale);
-    QCOMPARE(countPixels(background, box, isWhite), area(box));
-    // Just outside the frame lies the light mount, not more frame.
-    QVERIFY(!isBlack(background.pixel(frame.left() - 1, frame.center().y())));
-    QVERIFY(!isBlack(background.pixel(frame.right() + 1, frame.center().y())));
-}
-
-void PicturesTest::backgroundHasABlackBarUnderEachAnswerLabel_data() {
-    addScaleRows();
-}
-
-void PicturesTest::backgroundHasABlackBarUnderEachAnswerLabel() {
-    QFETCH(int, scale);
-    const QImage background = loadPicture(backgroundPath(scale));
-    for (const QRect& label : kAnswerLabels) {
-        const QRect under = scaled(label, scale);
-        QCOMPARE(countPixels(background, under, isBlack), area(under));
-        // The bar reaches a little beyond the label at both ends.
-        const int middle = label.center().y() * scale;
-        QVERIFY(isBlack(background.pixel((label.left() - 2) * scale, middle)));
-        QVERIFY(isBlack(background.pixel((label.right() + 2) * scale, middle)));
-        QVERIFY(!isBlack(background.pixel((label.right() + 14) * scale, middle)));
-    }
-}
-
-void PicturesTest::backgroundLeavesTheArrowRoomsAsBackdrop_data() {
-    addScaleRows();
-}
-
-void PicturesTest::backgroundLeavesTheArrowRoomsAsBackdrop() {
-    QFETCH(int, scale);
-    const QImage background = loadPicture(backgroundPath(scale));
-    for (const QRect& room : kArrowRooms) {
-        const QRect scaledRoom = scaled(room, scale);
-        QVERIFY2(countPixels(background, scaledRoom, isReddish) > area(scaledRoom) * 3 / 4,
-                 qPrintable(QStringLiteral("room at %1, %2").arg(room.x()).arg(room.y())));
-    }
-}
-
-void PicturesTest::backgroundButtonsHaveTheirColours_data() {
-    QTest::addColumn<int>("scale");
-    QTest::addColumn<QRect>("button");
-    QTest::addColumn<int>("lowestHue");
-    QTest::addColumn<int>("highestHue");
-    for (int scale : {1, 2}) {
-        QTest::addRow("GO is green, scale %d", scale)
-            << scale << layout::rectOf("lgo") << 90 << 160;
-        QTest::addRow("RESET is orange, scale %d", scale)
-            << scale << layout::rectOf("lrestart") << 20 << 45;
-        QTest::addRow("STOP is red, scale %d", scale)
-            << scale << layout::rectOf("lstop") << 0 << 12;
-    }
-}
-
-void PicturesTest::backgroundButtonsHaveTheirColours() {
-    QFETCH(int, scale);
-    QFETCH(QRect, button);
-    QFETCH(int, lowestHue);
-    QFETCH(int, highestHue);
-    const QImage background = loadPicture(backgroundPath(scale));
-    const QPoint centre = button.center();
-    for (int dy : {-6, -3, 0}) {
-        const QColor sample(background.pixel(QPoint(centre.x() - 10, centre.y() + dy) * scale));
-        QVERIFY2(sample.hue() >= lowestHue && sample.hue() <= highestHue,
-                 qPrintable(QString::number(sample.hue())));
-        QVERIFY(sample.saturation() > 150 && sample.value() > 100);
-    }
-    // The disc fills its rectangle: its edges touch the middle of each side.
-    const QRect disc = scaled(button, scale);
-    const QPoint middle = centre * scale;
-    QVERIFY(!isWhite(background.pixel(disc.left(), middle.y())));
-    QVERIFY(!isWhite(background.pixel(disc.right(), middle.y())));
-    QVERIFY(!isWhite(background.pixel(middle.x(), disc.top())));
-    QVERIFY(!isWhite(background.pixel(middle.x(), disc.bottom())));
-    QVERIFY(isWhite(background.pixel(disc.topLeft())));
-}
-
-void PicturesTest::backgroundUnlitLampsLieWhereTheLitLampCovers_data() {
-    addScaleRows();
-}
-
-void PicturesTest::backgroundUnlitLampsLieWhereTheLitLampCovers() {
-    QFETCH(int, scale);
-    const QImage background = loadPicture(backgroundPath(scale));
-    const QImage lit = loadPicture(lampPath(scale));
-    for (const QRect& lamp : kLamps) {
-        const QColor centre(background.pixel(lamp.center() * scale));
-        QVERIFY(centre.saturation() < 30 && centre.value() > 80);
-        // Away from the lens the two lamps are the same picture, so the lit one fits exactly.
-        for (int y = 0; y < lit.height(); ++y) {
-            for (int x = 0; x < lit.width(); ++x) {
-                const QPoint offset(x - lit.width() / 2, y - lit.height() / 2);
-                if (offset.manhattanLength() < 9 * scale) {
-                    continue;
-                }
-                const QRgb expected = lit.pixel(x, y);
-                const QRgb seen = background.pixel(lamp.topLeft() * scale + QPoint(x, y));
-                QVERIFY2(std::abs(luma(expected) - luma(seen)) < 24,
-                         qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
-            }
-        }
-    }
-}
-
-void PicturesTest::backgroundIsWhiteUnderTheWhiteControls_data() {
-    QTest::addColumn<int>("scale");
-    QTest::addColumn<QRect>("area");
-    for (int scale : {1, 2}) {
-        QTest::addRow("help caption, scale %d", scale) << scale << QRect(396, 0, 16, 16);
-        QTest::addRow("settings, scale %d", scale) << scale << QRect(286, 97, 128, 41);
-        QTest::addRow("questions left, scale %d", scale) << scale << layout::rectOf("lleft");
-    }
-}
-
-void PicturesTest::backgroundIsWhiteUnderTheWhiteControls() {
-    QFETCH(int, scale);
-    QFETCH(QRect, area);
-    const QImage background = loadPicture(backgroundPath(scale));
-    const QRect under = scaled(area, scale);
-    QCOMPARE(countPixels(background, under, isWhite), ::area(under));
 }
 
 void PicturesTest::doubledPictureHalvesToItsSinglePicture_data() {
