@@ -105,9 +105,7 @@ private slots:
 };
 
 void ClefPicturesTest::trebleRestPictureDrawsTheSharedStaff_data() {
-    QTest::addColumn<int>("scale");
-    QTest::newRow("single size") << 1;
-    QTest::newRow("twice the size") << 2;
+    addScaleRows();
 }
 
 void ClefPicturesTest::trebleRestPictureDrawsTheSharedStaff() {

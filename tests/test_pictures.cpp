@@ -26,10 +26,6 @@ namespace {
 
 using namespace staffink;
 
-QString sourcePath(const QString& relative) {
-    return QDir(QStringLiteral(SOURCE_DIR)).filePath(relative);
-}
-
 // The English backdrop is "background", the one in German "background-de".
 QString backgroundPath(int scale, const QString& language = {}) {
     const QString name = language.isEmpty() ? QStringLiteral("background")
@@ -59,13 +55,6 @@ const char* const kAboutStyles[] = {"red", "mono", "green"};
 
 QString aboutPath(const QString& style, int scale) {
     return atScale(QStringLiteral("about/pictures/about-") + style, scale, QStringLiteral(".png"));
-}
-
-// Data rows for a test run on the single pictures and on those at twice the size.
-void addScaleRows() {
-    QTest::addColumn<int>("scale");
-    QTest::newRow("single size") << 1;
-    QTest::newRow("twice the size") << 2;
 }
 
 // The fourteen key pictures of every clef.

@@ -6,18 +6,30 @@
 #include <QList>
 #include <QRect>
 #include <QString>
+#include <QTest>
 #include <algorithm>
 #include <iterator>
 #include <optional>
 
-// Reading the generated pictures back from their pixels: where they are, what colours fill their
-// regions, the accidentals a key picture adds to its clef's rest picture, and the clef in front of
-// them.
+// What the picture tests share: where the generated pictures lie, rows for both their sizes, and
+// reading them back from their pixels: what colours fill their regions, the accidentals a key
+// picture adds to its clef's rest picture, and the clef in front of them.
 namespace staffink {
+
+inline QString sourcePath(const QString& relative) {
+    return QDir(QStringLiteral(SOURCE_DIR)).filePath(relative);
+}
 
 // A picture of the source tree, by its path there; a null image if it cannot be read.
 inline QImage loadPicture(const QString& relative) {
-    return QImageReader(QDir(QStringLiteral(SOURCE_DIR)).filePath(relative)).read();
+    return QImageReader(sourcePath(relative)).read();
+}
+
+// Data rows for a test run on the single pictures and on those at twice the size.
+inline void addScaleRows() {
+    QTest::addColumn<int>("scale");
+    QTest::newRow("single size") << 1;
+    QTest::newRow("twice the size") << 2;
 }
 
 // The main window's pictures come at the single size and, named with "@2x", at twice the size.
