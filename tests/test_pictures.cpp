@@ -171,9 +171,7 @@ struct PictureDesign {
     bool transparent;
 };
 
-// The sizes the layout table does not give: the rest pictures are taller than the picture box,
-// which shows their top part, and the icons.
-constexpr QSize kRestPictureSize{195, 200};
+// The icons' sizes, which the layout table does not give.
 constexpr int kIconSize = 32;
 constexpr int kSmallIconSize = 16;
 constexpr qint64 kTrueColour = qint64{1} << 24;

@@ -11,6 +11,8 @@
 #include <iterator>
 #include <optional>
 
+#include "layout.h"
+
 // What the picture tests share: where the generated pictures lie, rows for both their sizes, and
 // reading them back from their pixels: what colours fill their regions, the accidentals a key
 // picture adds to its clef's rest picture, and the clef in front of them.
@@ -95,7 +97,11 @@ inline QRect scaled(const QRect& rect, int scale) {
 constexpr int kStaffSpace = 14;
 constexpr int kLineRows[] = {34, 48, 62, 76, 90};
 constexpr int kBottomLineRow = 90;
-constexpr QRect kSharedStaffArea{0, 0, 195, 121};
+// The rest pictures are taller than the picture box, which shows their top part; the key pictures
+// fill the box. Both show the same staff where they overlap.
+constexpr QSize kRestPictureSize{195, 200};
+constexpr QRect kSharedStaffArea{0, 0, kRestPictureSize.width(),
+                                 layout::rectOf("Picture1").height()};
 
 // How much darker the key picture is than the blank staff at a pixel.
 inline int inkAt(const QImage& key, const QImage& blank, int x, int y) {
