@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "narrator.h"
+#include "translation.h"
 
 namespace {
 
@@ -131,6 +132,7 @@ void NarratorTest::eachTurnIsToldAsOnePhrase_data() {
 void NarratorTest::eachTurnIsToldAsOnePhrase() {
     QFETCH(QString, events);
     QFETCH(QStringList, heard);
+    const Translation english({"en"});
     Listener listener;
     for (const QString& word : events.split(' ', Qt::SkipEmptyParts)) {
         listener.play(word.toStdString());

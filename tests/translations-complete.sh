@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs lupdate over the program's sources against copies of the shipped translations: every
-# message must be translated and finished, none left over from texts the code no longer has,
-# and every source that holds a translatable text must be among those lupdate reads.
+# message must be translated and finished, every plural form filled, none left over from texts
+# the code no longer has, and every source that holds a translatable text must be among those
+# lupdate reads. English, the sources' language, holds only the plural forms.
 # usage: translations-complete.sh LUPDATE SOURCE_ROOT TS_FILE... -- SOURCE...
 set -euo pipefail
 lupdate=$1 root=$2
@@ -24,15 +25,23 @@ while read -r file; do
     printf '%s\n' "${sources[@]}" | grep -qx "$root/$file" ||
         fail "$file has translatable texts but lupdate does not read it"
 done < <(find quiz mainwindow about app fonts tools translations -name '*.cpp' -o -name '*.h' |
-    xargs grep -l -E '\btr\("|translate\("|QT_TRANSLATE_NOOP\(' || true)
+    xargs grep -l -E '\btr\("|translate\("|QT_TRANSLATE_(N_)?NOOP\(' || true)
 
 copies=()
 for ts in "${ts_files[@]}"; do
     cp "$ts" "$work/"
     copies+=("$work/$(basename "$ts")")
 done
-"$lupdate" -no-obsolete -locations none "${sources[@]}" -ts "${copies[@]}" >"$work/lupdate.log" 2>&1 ||
-    { cat "$work/lupdate.log"; fail "lupdate failed"; }
+# usage: update [OPTION...] -- TS_FILE...
+update() {
+    local options=()
+    while [[ $1 != -- ]]; do options+=("$1"); shift; done
+    shift
+    "$lupdate" "${options[@]}" -no-obsolete -locations none "${sources[@]}" -ts "$@" \
+        >"$work/lupdate.log" 2>&1 || { cat "$work/lupdate.log"; fail "lupdate failed"; }
+}
+update -- $(printf '%s\n' "${copies[@]}" | grep -v '_en\.ts$')
+update -pluralonly -- $(printf '%s\n' "${copies[@]}" | grep '_en\.ts$')
 
 for copy in "${copies[@]}"; do
     name=$(basename "$copy")
@@ -40,8 +49,10 @@ for copy in "${copies[@]}"; do
     unfinished=$(grep -c 'type="unfinished"' "$copy" || true)
     empty=$(grep -c '<translation></translation>' "$copy" || true)
     comments=$(grep -c '<source></source>' "$copy" || true)
+    empty_forms=$(grep -c '<numerusform></numerusform>' "$copy" || true)
     ((unfinished == 0)) || fail "$name: $unfinished unfinished or untranslated messages"
     ((empty == comments)) || fail "$name: $((empty - comments)) empty translations"
+    ((empty_forms == 0)) || fail "$name: $empty_forms plural forms left empty"
     grep -q 'type="vanished"\|type="obsolete"' "$copy" && fail "$name: messages the code no longer has"
     cmp -s "$copy" "$(printf '%s\n' "${ts_files[@]}" | grep "/$name\$")" ||
         fail "$name is not as lupdate writes it: update it with the update_translations target"

@@ -257,10 +257,6 @@
         <translation>Pentagrama sin armadura</translation>
     </message>
     <message>
-        <source>Quiz over: %1 right, %2 wrong</source>
-        <translation>Prueba terminada. Aciertos: %1, errores: %2</translation>
-    </message>
-    <message>
         <source>Stopped</source>
         <translation>Detenida</translation>
     </message>
@@ -285,48 +281,84 @@
         <translation>Incorrecto: la respuesta es %1</translation>
     </message>
     <message>
-        <source>%1 right</source>
-        <translation>Aciertos: %1</translation>
-    </message>
-    <message>
-        <source>%1 wrong</source>
-        <translation>Errores: %1</translation>
-    </message>
-    <message>
-        <source>%1 question left</source>
-        <translation>Queda %1 pregunta</translation>
-    </message>
-    <message>
-        <source>%1 questions left</source>
-        <translation>Quedan %1 preguntas</translation>
-    </message>
-    <message>
         <source>You chose %1</source>
         <translation>Ha elegido %1</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1</source>
+        <extracomment>%1 lists the right and the wrong answers: &quot;1 right, 2 wrong&quot;.</extracomment>
+        <translation>Prueba terminada: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list</comment>
+        <extracomment>Joins the parts of a list: &quot;1 right, 2 wrong&quot;; %1 may itself be a list.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A sentence told to the listener, closed as your language closes one. Its first letter is made a capital.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an answer</comment>
+        <extracomment>An answer told with its place: &quot;1, F Sharp&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>an answer in the list</comment>
+        <extracomment>One of the four answers read out with the question: &quot;1 F Sharp&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n acierto</numerusform>
+            <numerusform>%n aciertos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>0 questions left</source>
+        <extracomment>Said when no question is left, alone or after the counts of right and wrong answers.</extracomment>
+        <translation>no quedan preguntas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions left</source>
+        <translation>
+            <numerusform>queda %n pregunta</numerusform>
+            <numerusform>quedan %n preguntas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Signature</name>
     <message>
         <source></source>
-        <comment>What a key signature shows, as a screen reader says it; %1 is the number of sharps or flats.</comment>
+        <comment>What a key signature shows, as a screen reader says it; %n is the number of sharps or flats, 1 to 7.</comment>
         <translation></translation>
     </message>
-    <message>
-        <source>%1 sharp</source>
-        <translation>%1 sostenido</translation>
+    <message numerus="yes">
+        <source>%n sharps</source>
+        <translation>
+            <numerusform>%n sostenido</numerusform>
+            <numerusform>%n sostenidos</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 sharps</source>
-        <translation>%1 sostenidos</translation>
-    </message>
-    <message>
-        <source>%1 flat</source>
-        <translation>%1 bemol</translation>
-    </message>
-    <message>
-        <source>%1 flats</source>
-        <translation>%1 bemoles</translation>
+    <message numerus="yes">
+        <source>%n flats</source>
+        <translation>
+            <numerusform>%n bemol</numerusform>
+            <numerusform>%n bemoles</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
