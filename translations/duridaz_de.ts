@@ -48,7 +48,7 @@
     <name>Form1</name>
     <message>
         <source>About </source>
-        <translation>Über </translation>
+        <translation>Über Duridaz </translation>
     </message>
     <message>
         <source>questions</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>speed</source>
-        <translation>Tempo</translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>A File That Is Needed Was Not Found!</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Duridaz</translation>
     </message>
     <message>
         <source>Sharp keys lamp</source>
@@ -155,7 +155,7 @@
     <name>Form3</name>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Duridaz</translation>
     </message>
     <message>
         <source>Freeware</source>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>GO</source>
-        <translation>INICIO</translation>
+        <translation>JUGAR</translation>
     </message>
     <message>
         <source>RESET</source>
@@ -48,7 +48,7 @@
     <name>Form1</name>
     <message>
         <source>About </source>
-        <translation>Acerca de </translation>
+        <translation>Acerca de Duridaz </translation>
     </message>
     <message>
         <source>questions</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Go</source>
-        <translation>Inicio</translation>
+        <translation>Jugar</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Starts the quiz, or resumes it after Stop</source>
-        <translation>Inicia la prueba, o la reanuda después de parar</translation>
+        <translation>Inicia la prueba o la reanuda después de parar</translation>
     </message>
     <message>
         <source>Halts the quiz</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Acerca de</translation>
+        <translation>Acerca de Duridaz</translation>
     </message>
     <message>
         <source>Sharp keys lamp</source>
@@ -155,7 +155,7 @@
     <name>Form3</name>
     <message>
         <source>About</source>
-        <translation>Acerca de</translation>
+        <translation>Acerca de Duridaz</translation>
     </message>
     <message>
         <source>Freeware</source>
@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>Go</source>
-        <translation>Inicio</translation>
+        <translation>Jugar</translation>
     </message>
     <message>
         <source>Restart</source>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Wrong: the answer is %1</source>
-        <translation>Incorrecto: la respuesta es %1</translation>
+        <translation>Incorrecto: la respuesta correcta es %1</translation>
     </message>
     <message>
         <source>You chose %1</source>

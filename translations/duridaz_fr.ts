@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>GO</source>
-        <translation>ALLEZ</translation>
+        <translation>DÉBUT</translation>
     </message>
     <message>
         <source>RESET</source>
@@ -60,19 +60,19 @@
     </message>
     <message>
         <source>A File That Is Needed Was Not Found!</source>
-        <translation>Un fichier nécessaire est introuvable !</translation>
+        <translation>Un fichier nécessaire est introuvable&#x202f;!</translation>
     </message>
     <message>
         <source>Asks the flat keys; press to change</source>
-        <translation>Interroge sur les tonalités à bémols ; appuyez pour changer</translation>
+        <translation>Interroge sur les tonalités à bémols&#x202f;; appuyez pour changer</translation>
     </message>
     <message>
         <source>Asks the sharp keys; press to change</source>
-        <translation>Interroge sur les tonalités à dièses ; appuyez pour changer</translation>
+        <translation>Interroge sur les tonalités à dièses&#x202f;; appuyez pour changer</translation>
     </message>
     <message>
         <source>Asks all fourteen keys; press to change</source>
-        <translation>Interroge sur les quatorze tonalités ; appuyez pour changer</translation>
+        <translation>Interroge sur les quatorze tonalités&#x202f;; appuyez pour changer</translation>
     </message>
     <message>
         <source>Questions left</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Go</source>
-        <translation>Allez</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -242,11 +242,11 @@
     <name>Narrator</name>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation>Allez</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Restart</source>
@@ -274,11 +274,11 @@
     </message>
     <message>
         <source>Right: %1</source>
-        <translation>Juste : %1</translation>
+        <translation>Juste&#xa0;: %1</translation>
     </message>
     <message>
         <source>Wrong: the answer is %1</source>
-        <translation>Faux : la réponse est %1</translation>
+        <translation>Faux&#xa0;: la bonne réponse est %1</translation>
     </message>
     <message>
         <source>You chose %1</source>

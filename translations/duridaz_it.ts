@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>STOP</source>
-        <translation>ALT</translation>
+        <translation>STOP</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Stop</source>
-        <translation>Alt</translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Restart</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Starts the quiz, or resumes it after Stop</source>
-        <translation>Avvia il quiz, o lo riprende dopo Alt</translation>
+        <translation>Avvia il quiz o lo riprende dopo lo stop</translation>
     </message>
     <message>
         <source>Halts the quiz</source>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Wrong: the answer is %1</source>
-        <translation>Sbagliato: la risposta è %1</translation>
+        <translation>Sbagliato: la risposta giusta è %1</translation>
     </message>
     <message>
         <source>You chose %1</source>

@@ -5,7 +5,7 @@
     <name>Background</name>
     <message>
         <source>KEY SIGNATURES</source>
-        <translation>VOORTEKENS</translation>
+        <translation>VOORTEKENINGEN</translation>
     </message>
     <message>
         <source>ANSWERS</source>
@@ -48,7 +48,7 @@
     <name>Form1</name>
     <message>
         <source>About </source>
-        <translation>Over </translation>
+        <translation>Over Duridaz </translation>
     </message>
     <message>
         <source>questions</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>speed</source>
-        <translation>tempo</translation>
+        <translation>tijd</translation>
     </message>
     <message>
         <source>A File That Is Needed Was Not Found!</source>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>Key kind</source>
-        <translation>Soort toonsoort</translation>
+        <translation>Toonsoortkeuze</translation>
     </message>
     <message>
         <source>Starts the quiz, or resumes it after Stop</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Over</translation>
+        <translation>Over Duridaz</translation>
     </message>
     <message>
         <source>Sharp keys lamp</source>
@@ -155,7 +155,7 @@
     <name>Form3</name>
     <message>
         <source>About</source>
-        <translation>Over</translation>
+        <translation>Over Duridaz</translation>
     </message>
     <message>
         <source>Freeware</source>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>Staff without a key signature</source>
-        <translation>Notenbalk zonder voortekens</translation>
+        <translation>Notenbalk zonder voortekening</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Wrong: the answer is %1</source>
-        <translation>Fout: het antwoord is %1</translation>
+        <translation>Fout: het goede antwoord is %1</translation>
     </message>
     <message>
         <source>You chose %1</source>

@@ -11,13 +11,15 @@ declare -A names=(
     [de]="G|D|A|E|H|Fis|Cis|F|B|Es|As|Des|Ges|Ces"
     [fr]="Sol|Ré|La|Mi|Si|Fa dièse|Do dièse|Fa|Si bémol|Mi bémol|La bémol|Ré bémol|Sol bémol|Do bémol"
 )
-declare -A signature=([de]="Vorzeichen: %d %s" [fr]="Armure : %d %s")
+# French sets a no-break space before a colon and a narrow one before ! ? ;.
+nbsp=$'\xc2\xa0' narrow_nbsp=$'\xe2\x80\xaf'  # UTF-8, whatever the locale
+declare -A signature=([de]="Vorzeichen: %d %s" [fr]="Armure$nbsp: %d %s")
 declare -A sharps=([de]="Kreuz Kreuze" [fr]="dièse dièses")
 declare -A flats=([de]="b b" [fr]="bémol bémols")
-declare -A answer=([de]="Antwort %d: " [fr]="Réponse %d : ")
+declare -A answer=([de]="Antwort %d: " [fr]="Réponse %d$nbsp: ")
 declare -A correct=([de]=", die richtige Antwort" [fr]=", la bonne réponse")
 declare -A missing=([de]="Eine benötigte Datei wurde nicht gefunden!"
-    [fr]="Un fichier nécessaire est introuvable !")
+    [fr]="Un fichier nécessaire est introuvable$narrow_nbsp!")
 
 name_of_key() {
     IFS='|' read -r -a list <<<"${names[$1]}"
