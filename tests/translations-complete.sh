@@ -40,6 +40,21 @@ update() {
     "$lupdate" "${options[@]}" -no-obsolete -locations none "${sources[@]}" -ts "$@" \
         >"$work/lupdate.log" 2>&1 || { cat "$work/lupdate.log"; fail "lupdate failed"; }
 }
+# Each language's own typography: French sets a no-break space before a colon and a narrow one
+# before ; ! and ?, Spanish opens ! and ? with ¡ and ¿, German quotes „so“.
+typography() {
+    python3 - "$1" <<'EOF'
+import re, sys, xml.etree.ElementTree as tree
+rules = {"fr": "(?<!\u00a0):|(?<!\u202f)[;!?]", "es": "^[^¡]*!|^[^¿]*[?]", "de": "[\"”]"}
+ts = tree.parse(sys.argv[1])
+rule = rules.get(ts.getroot().get("language"))
+texts = [t.text for t in ts.iter() if t.tag in ("translation", "numerusform") and t.text]
+wrong = [t for t in texts if rule and re.search(rule, t)]
+print(*wrong, sep="\n", file=sys.stderr)
+sys.exit(1 if wrong else 0)
+EOF
+}
+
 update -- $(printf '%s\n' "${copies[@]}" | grep -v '_en\.ts$')
 update -pluralonly -- $(printf '%s\n' "${copies[@]}" | grep '_en\.ts$')
 
@@ -54,6 +69,7 @@ for copy in "${copies[@]}"; do
     ((empty == comments)) || fail "$name: $((empty - comments)) empty translations"
     ((empty_forms == 0)) || fail "$name: $empty_forms plural forms left empty"
     grep -q 'type="vanished"\|type="obsolete"' "$copy" && fail "$name: messages the code no longer has"
+    typography "$copy" || fail "$name: typography its language does not use"
     cmp -s "$copy" "$(printf '%s\n' "${ts_files[@]}" | grep "/$name\$")" ||
         fail "$name is not as lupdate writes it: update it with the update_translations target"
     echo "ok: $name, $((messages - comments)) messages, all translated"
