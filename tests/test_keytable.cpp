@@ -40,9 +40,10 @@ Note fifthDown(Note note) {
     return above(note, 3, 5);
 }
 
-// "1 sharp", "3 flats".
+// "%n sharps with 3": the words of a signature as the key table gives them, which each
+// language says with the count, and the count.
 QString inWords(int count, const char* accidental) {
-    return QString("%1 %2%3").arg(count).arg(accidental).arg(count == 1 ? "" : "s");
+    return QString("%n %1s with %2").arg(accidental).arg(count);
 }
 
 QString nameOf(Note note) {
@@ -123,7 +124,8 @@ void KeyTableTest::eachKeyIsNamedForItsSignature() {
     QFETCH(QString, signature);
     QCOMPARE(tableName(key), name);
     const std::string_view words = keytable::signatureWords(key);
-    QCOMPARE(QString::fromUtf8(words.data(), static_cast<qsizetype>(words.size()))
+    QCOMPARE(QString("%1 with %2")
+                 .arg(QString::fromUtf8(words.data(), static_cast<qsizetype>(words.size())))
                  .arg(keytable::accidentalCount(key)),
              signature);
     QCOMPARE(signatureOfMajorKey(tableName(key)), signature);
