@@ -3,6 +3,22 @@
 #include <QStringList>
 #include <utility>
 
+namespace {
+
+// Every language the program speaks begins a sentence with a capital; the parts that fill a
+// sentence are translated as they stand inside one.
+QString capitalised(QString text) {
+    for (QChar& c : text) {
+        if (c.isLetterOrNumber()) {
+            c = c.toUpper();
+            break;
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
 Narrator::Narrator(std::function<void(const QString&)> say) : say_(std::move(say)) {}
 
 QString Narrator::keyName(const std::string& name) {
@@ -14,16 +30,33 @@ QString Narrator::signature(int key) {
         return tr("Staff without a key signature");
     }
     const std::string words(keytable::signatureWords(key));
-    return QCoreApplication::translate("Signature", words.c_str())
-        .arg(keytable::accidentalCount(key));
+    return QCoreApplication::translate("Signature", words.c_str(), nullptr,
+                                       keytable::accidentalCount(key));
 }
 
 QString Narrator::quizOver(const Counters& counters) {
-    return tr("Quiz over: %1 right, %2 wrong").arg(counters.right).arg(counters.wrong);
+    //: %1 lists the right and the wrong answers: "1 right, 2 wrong".
+    return tr("Quiz over: %1")
+        .arg(listed({rightCount(counters.right), wrongCount(counters.wrong)}));
 }
 
 QString Narrator::titled(const QString& title, const QString& text) {
     return tr("%1: %2").arg(title, text);
+}
+
+QString Narrator::listed(const QStringList& items) {
+    QString list;
+    for (const QString& item : items) {
+        //: Joins the parts of a list: "1 right, 2 wrong"; %1 may itself be a list.
+        list = list.isEmpty() ? item : tr("%1, %2", "a list").arg(list, item);
+    }
+    return list;
+}
+
+QString Narrator::sentence(const QString& text) {
+    //: A sentence told to the listener, closed as your language closes one. Its first letter
+    //: is made a capital.
+    return capitalised(tr("%1.").arg(text));
 }
 
 void Narrator::questionShown(const Question& question) {
@@ -66,31 +99,52 @@ void Narrator::quizEnded(const Counters& counters) {
 }
 
 QString Narrator::answerAt(int pos) const {
-    return QString("%1, %2").arg(pos).arg(keyName(question_.answers.at(static_cast<size_t>(pos))));
+    //: An answer told with its place: "1, F Sharp".
+    return tr("%1, %2", "an answer")
+        .arg(pos)
+        .arg(keyName(question_.answers.at(static_cast<size_t>(pos))));
 }
 
 QString Narrator::questionPhrase() const {
     QStringList named;
     for (int pos = 1; pos <= 4; ++pos) {
-        named << QString("%1 %2").arg(pos).arg(
-            keyName(question_.answers.at(static_cast<size_t>(pos))));
+        //: One of the four answers read out with the question: "1 F Sharp".
+        named << tr("%1 %2", "an answer in the list")
+                     .arg(pos)
+                     .arg(keyName(question_.answers.at(static_cast<size_t>(pos))));
     }
-    return titled(signature(question_.pictureShown ? question_.key : 0), named.join(", "));
+    return titled(signature(question_.pictureShown ? question_.key : 0), listed(named));
+}
+
+QString Narrator::rightCount(int count) {
+    return tr("%n right", nullptr, count);
+}
+
+QString Narrator::wrongCount(int count) {
+    return tr("%n wrong", nullptr, count);
+}
+
+// None left is no count: each language says it in its own words.
+QString Narrator::questionsLeft(int count) {
+    if (count == 0) {
+        //: Said when no question is left, alone or after the counts of right and wrong answers.
+        return tr("0 questions left");
+    }
+    return tr("%n questions left", nullptr, count);
 }
 
 QString Narrator::countersNews(const Counters& before, const Counters& now) {
     QStringList counters;
     if (now.right != before.right) {
-        counters << tr("%1 right").arg(now.right);
+        counters << rightCount(now.right);
     }
     if (now.wrong != before.wrong) {
-        counters << tr("%1 wrong").arg(now.wrong);
+        counters << wrongCount(now.wrong);
     }
     if (now.left != before.left) {
-        counters
-            << (now.left == 1 ? tr("%1 question left") : tr("%1 questions left")).arg(now.left);
+        counters << questionsLeft(now.left);
     }
-    return counters.join(", ");
+    return listed(counters);
 }
 
 QString Narrator::kindWords(keytable::KeyKind kind) {
@@ -105,7 +159,7 @@ QString Narrator::kindWords(keytable::KeyKind kind) {
     return tr("All keys");
 }
 
-// Everything one command or tick changed, in one phrase.
+// Everything one command or tick changed, in one phrase of whole sentences.
 void Narrator::turnEnded() {
     QStringList news = {std::exchange(command_, {}), std::exchange(grading_, {}),
                         countersNews(heard_.counters, now_.counters)};
@@ -120,7 +174,11 @@ void Narrator::turnEnded() {
     }
     heard_ = now_;
     news.removeAll(QString());
-    if (!news.isEmpty()) {
-        say_(news.join(". ") + ".");
+    QStringList sentences;
+    for (const QString& part : news) {
+        sentences << sentence(part);
+    }
+    if (!sentences.isEmpty()) {
+        say_(sentences.join(' '));
     }
 }

@@ -41,8 +41,15 @@ private:
         keytable::KeyKind kind = keytable::KeyKind::Both;
     };
 
+    // "1 right, 2 wrong": parts joined as the language joins a list.
+    static QString listed(const QStringList& items);
+    // A whole sentence: a capital first, closed as the language closes one.
+    static QString sentence(const QString& text);
     QString answerAt(int pos) const;
     QString questionPhrase() const;
+    static QString rightCount(int count);
+    static QString wrongCount(int count);
+    static QString questionsLeft(int count);
     static QString countersNews(const Counters& before, const Counters& now);
     static QString kindWords(keytable::KeyKind kind);
 

@@ -7,6 +7,9 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(context, text) text
 #endif
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(context, text) text
+#endif
 
 namespace keytable {
 
@@ -40,11 +43,10 @@ constexpr std::array<std::string_view, kKeyCount> kMinorNames = {
 };
 
 /* TRANSLATOR Signature
-   What a key signature shows, as a screen reader says it; %1 is the number of sharps or flats. */
-constexpr std::string_view kOneSharp = QT_TRANSLATE_NOOP("Signature", "%1 sharp");
-constexpr std::string_view kSharps = QT_TRANSLATE_NOOP("Signature", "%1 sharps");
-constexpr std::string_view kOneFlat = QT_TRANSLATE_NOOP("Signature", "%1 flat");
-constexpr std::string_view kFlats = QT_TRANSLATE_NOOP("Signature", "%1 flats");
+   What a key signature shows, as a screen reader says it; %n is the number of sharps or flats,
+   1 to 7. */
+constexpr std::string_view kSharps = QT_TRANSLATE_N_NOOP("Signature", "%n sharps");
+constexpr std::string_view kFlats = QT_TRANSLATE_N_NOOP("Signature", "%n flats");
 
 }  // namespace
 
@@ -75,11 +77,7 @@ int accidentalCount(int key) {
 }
 
 std::string_view signatureWords(int key) {
-    const bool one = accidentalCount(key) == 1;
-    if (key <= 7) {
-        return one ? kOneSharp : kSharps;
-    }
-    return one ? kOneFlat : kFlats;
+    return key <= 7 ? kSharps : kFlats;
 }
 
 }  // namespace keytable

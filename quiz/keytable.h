@@ -32,7 +32,8 @@ KeyRange keysOfKind(KeyKind kind);
 // How many sharps (keys 1..7) or flats (keys 8..14) the signature of key 1..14 has.
 int accidentalCount(int key);
 
-// What the picture of key 1..14 shows, in words, with "%1" for accidentalCount: "%1 flats".
+// What the picture of key 1..14 shows, in words, with "%n" for accidentalCount: "%n flats". Each
+// language words the count its own way, so the words are translated with the count.
 std::string_view signatureWords(int key);
 
 }  // namespace keytable

@@ -9,6 +9,7 @@
 #include "fonts.h"
 #include "form1.h"
 #include "scriptedrandom.h"
+#include "translation.h"
 #include "widgettest.h"
 
 class AccessibilityTest : public QObject {
@@ -35,6 +36,7 @@ private:
         return QAccessible::queryAccessibleInterface(widget)->valueInterface();
     }
     QString textOf(const char* objectName) { return form->findChild<QLabel*>(objectName)->text(); }
+    const Translation english{QStringList{"en"}};  // the plural forms of "1 sharp", "3 sharps"
     ScriptedRandom random;
     std::unique_ptr<Form1> form;
 };

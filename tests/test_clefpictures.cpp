@@ -1,8 +1,7 @@
-// The bass, alto and tenor clef pictures: each key picture's accidentals, read back from its
-// pixels, stand where engravers put them in that clef; each rest picture shows its clef on the
-// treble pictures' staff; and a clef's key pictures add only accidentals to its rest picture.
-#include <QDir>
-#include <QImageReader>
+// The staff pictures of every clef: the treble rest picture draws the staff they all share; each
+// rest picture shows its clef on it; each key picture's accidentals, read back from its pixels,
+// stand where engravers put them in its clef, evenly spaced after the clef, and add nothing else
+// to its clef's rest picture.
 #include <QtTest>
 
 #include "staffink.h"
@@ -10,10 +9,6 @@
 using namespace staffink;
 
 namespace {
-
-QImage loadPicture(const QString& relative) {
-    return QImageReader(QDir(QStringLiteral(SOURCE_DIR)).filePath(relative)).read();
-}
 
 // Notes counted in steps of the scale, so that a line and the space above it are one apart:
 // C4 is 28, D4 29, B4 34, C5 35.
@@ -55,7 +50,7 @@ QList<int> tenorSharps() {
 }
 
 struct ClefOnStaff {
-    QString word;
+    QString word;            // none for the treble clef
     int referenceNote;       // the note the clef names...
     int referenceLine;       // ...on this line, 1 being the bottom one
     int octavesBelowTreble;  // where it writes the treble clef's signatures
@@ -64,6 +59,7 @@ struct ClefOnStaff {
 };
 
 const ClefOnStaff kClefs[] = {
+    {"", note('G', 4), 2, 0, 4.392, 2.632},
     {"bass", note('F', 3), 4, 2, 1.048, 2.540},
     {"alto", note('C', 4), 3, 1, 2.024, 2.024},
     {"tenor", note('C', 4), 4, 1, 2.024, 2.024},
@@ -100,52 +96,47 @@ QList<int> signatureSteps(const ClefOnStaff& clef, Kind kind, int count) {
 class ClefPicturesTest : public QObject {
     Q_OBJECT
 private slots:
+    void trebleRestPictureDrawsTheSharedStaff_data();
+    void trebleRestPictureDrawsTheSharedStaff();
+    void restPictureShowsItsClefOnTheSharedStaff_data();
+    void restPictureShowsItsClefOnTheSharedStaff();
     void keyPictureShowsItsSignatureOnItsClefsStaff_data();
     void keyPictureShowsItsSignatureOnItsClefsStaff();
-    void restPictureShowsItsClefOnTheTrebleStaff_data();
-    void restPictureShowsItsClefOnTheTrebleStaff();
 };
 
-void ClefPicturesTest::keyPictureShowsItsSignatureOnItsClefsStaff_data() {
-    QTest::addColumn<QString>("clef");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QList<int>>("steps");
-    for (const ClefOnStaff& clef : kClefs) {
-        for (int count = 1; count <= 7; ++count) {
-            for (const auto& [kind, number] :
-                 {std::pair{Kind::Sharp, count}, {Kind::Flat, count + 7}}) {
-                QTest::addRow("%s", qPrintable(keyPicturePath(number, clef.word)))
-                    << clef.word << number << static_cast<int>(kind)
-                    << signatureSteps(clef, kind, count);
-            }
-        }
+void ClefPicturesTest::trebleRestPictureDrawsTheSharedStaff_data() {
+    addScaleRows();
+}
+
+void ClefPicturesTest::trebleRestPictureDrawsTheSharedStaff() {
+    QFETCH(int, scale);
+    const QImage blank = loadPicture(blankStaffPath(scale));
+    QVERIFY(!blank.isNull());
+    auto countIn = [&blank, scale](const QRect& rect, bool (*test)(QRgb)) {
+        return countPixels(blank, scaled(rect, scale), test);
+    };
+    const int pixelsPerPixel = scale * scale;
+    for (int row : kLineRows) {
+        QCOMPARE(countIn(QRect(60, row, 130, 1), isBlack), 130 * pixelsPerPixel);
+        // Lines are one pixel thick, scale pixels when scaled; the rows beside them stay white
+        // right of the clef.
+        QCOMPARE(countPixels(blank, QRect(60 * scale, row * scale - 1, 135 * scale, 1), isWhite),
+                 135 * scale);
+        QCOMPARE(countPixels(blank, QRect(60 * scale, (row + 1) * scale, 135 * scale, 1), isWhite),
+                 135 * scale);
     }
+    // Lines stop short of the picture's right edge, so the key pictures, three columns wider, show
+    // the same staff; below what the picture box shows, the picture is white.
+    const QRect single(QPoint(), blank.size() / scale);
+    QCOMPARE(countIn(QRect(single.right() - 1, 0, 2, single.height()), isWhite),
+             2 * single.height() * pixelsPerPixel);
+    const QRect belowTheBox(QPoint(0, kSharedStaffArea.height()), single.bottomRight());
+    QCOMPARE(countIn(belowTheBox, isWhite), area(belowTheBox) * pixelsPerPixel);
+    const int clefEdge = clefRightEdge(blank, scale);
+    QVERIFY2(clefEdge >= 44 && clefEdge <= 50, qPrintable(QString::number(clefEdge)));
 }
 
-void ClefPicturesTest::keyPictureShowsItsSignatureOnItsClefsStaff() {
-    QFETCH(QString, clef);
-    QFETCH(int, number);
-    QFETCH(int, kind);
-    QFETCH(QList<int>, steps);
-    const QImage blank = loadPicture(blankStaffPath(1, clef));
-    const QImage key = loadPicture(keyPicturePath(number, clef));
-    QVERIFY(!blank.isNull() && !key.isNull());
-    const QString misread = misreadKeySignature(key, blank, static_cast<Kind>(kind), steps);
-    QVERIFY2(misread.isEmpty(), qPrintable(misread));
-    const QString difference = differenceOffTheAccidentals(key, blank);
-    QVERIFY2(difference.isEmpty(), qPrintable(difference));
-
-    // The signature starts where the treble clef's does, about a staff space after the clef.
-    const QList<InkedGlyph> glyphs = glyphColumns(key, blank);
-    const QImage trebleKey = loadPicture(keyPicturePath(number));
-    const QImage trebleBlank = loadPicture(blankStaffPath(1));
-    QCOMPARE(glyphs.first().left, glyphColumns(trebleKey, trebleBlank).first().left);
-    const double gap = gapAfterClef(glyphs, blank);
-    QVERIFY2(gap >= 0.7 && gap <= 1.1, qPrintable(QString::number(gap)));
-}
-
-void ClefPicturesTest::restPictureShowsItsClefOnTheTrebleStaff_data() {
+void ClefPicturesTest::restPictureShowsItsClefOnTheSharedStaff_data() {
     QTest::addColumn<int>("clef");
     QTest::addColumn<int>("scale");
     for (int clef = 0; clef < int(std::size(kClefs)); ++clef) {
@@ -156,7 +147,7 @@ void ClefPicturesTest::restPictureShowsItsClefOnTheTrebleStaff_data() {
     }
 }
 
-void ClefPicturesTest::restPictureShowsItsClefOnTheTrebleStaff() {
+void ClefPicturesTest::restPictureShowsItsClefOnTheSharedStaff() {
     QFETCH(int, clef);
     QFETCH(int, scale);
     const ClefOnStaff& shown = kClefs[clef];
@@ -188,6 +179,57 @@ void ClefPicturesTest::restPictureShowsItsClefOnTheTrebleStaff() {
                 QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) differs").arg(x).arg(y)));
             }
         }
+    }
+}
+
+void ClefPicturesTest::keyPictureShowsItsSignatureOnItsClefsStaff_data() {
+    QTest::addColumn<QString>("clef");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QList<int>>("steps");
+    for (const ClefOnStaff& clef : kClefs) {
+        for (int count = 1; count <= 7; ++count) {
+            for (const auto& [kind, number] :
+                 {std::pair{Kind::Sharp, count}, {Kind::Flat, count + 7}}) {
+                QTest::addRow("%s", qPrintable(keyPicturePath(number, clef.word)))
+                    << clef.word << number << static_cast<int>(kind)
+                    << signatureSteps(clef, kind, count);
+            }
+        }
+    }
+}
+
+void ClefPicturesTest::keyPictureShowsItsSignatureOnItsClefsStaff() {
+    QFETCH(QString, clef);
+    QFETCH(int, number);
+    QFETCH(int, kind);
+    QFETCH(QList<int>, steps);
+    const QImage blank = loadPicture(blankStaffPath(1, clef));
+    const QImage key = loadPicture(keyPicturePath(number, clef));
+    QVERIFY(!blank.isNull() && !key.isNull());
+    const QString misread = misreadKeySignature(key, blank, static_cast<Kind>(kind), steps);
+    QVERIFY2(misread.isEmpty(), qPrintable(misread));
+    const QString difference = differenceOffTheAccidentals(key, blank);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    // The columns the rest picture lacks show the picture box's white.
+    const QRect beyondTheRest(blank.width(), 0, key.width() - blank.width(), key.height());
+    QCOMPARE(countPixels(key, beyondTheRest, isWhite), area(beyondTheRest));
+
+    // Every clef's signature starts where the treble clef's does, about a staff space after the
+    // clef, and goes on in steady steps.
+    const QList<InkedGlyph> glyphs = glyphColumns(key, blank);
+    const QImage trebleKey = loadPicture(keyPicturePath(number));
+    const QImage trebleBlank = loadPicture(blankStaffPath(1));
+    QCOMPARE(glyphs.first().left, glyphColumns(trebleKey, trebleBlank).first().left);
+    const double gap = gapAfterClef(glyphs, blank);
+    QVERIFY2(gap >= 0.7 && gap <= 1.1, qPrintable(QString::number(gap)));
+    const bool sharps = kind == static_cast<int>(Kind::Sharp);
+    for (qsizetype i = 1; i < glyphs.size(); ++i) {
+        const int advance = glyphs[i].left - glyphs[i - 1].left;
+        const double inSpaces = advance / double(kStaffSpace);
+        QVERIFY2(sharps ? inSpaces >= 1.1 && inSpaces <= 1.3 : inSpaces >= 0.95 && inSpaces <= 1.2,
+                 qPrintable(QString::number(inSpaces)));
+        QVERIFY(std::abs(advance - (glyphs[1].left - glyphs[0].left)) <= 1);
     }
 }
 

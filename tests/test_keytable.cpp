@@ -41,9 +41,10 @@ Note fifthDown(Note note) {
     return above(note, 3, 5);
 }
 
-// "1 sharp", "3 flats".
+// "%n sharps with 3": the words of a signature as the key table gives them, which each
+// language says with the count, and the count.
 QString inWords(int count, const char* accidental) {
-    return QString("%1 %2%3").arg(count).arg(accidental).arg(count == 1 ? "" : "s");
+    return QString("%n %1s with %2").arg(accidental).arg(count);
 }
 
 QString nameOf(Note note) {
@@ -138,7 +139,8 @@ void KeyTableTest::eachKeyIsNamedForItsSignature() {
     QCOMPARE(tableName(key, KeyMode::Minor), minor);
     QCOMPARE(signatureOfKey(minor), signature);
     const std::string_view words = keytable::signatureWords(key);
-    QCOMPARE(QString::fromUtf8(words.data(), static_cast<qsizetype>(words.size()))
+    QCOMPARE(QString("%1 with %2")
+                 .arg(QString::fromUtf8(words.data(), static_cast<qsizetype>(words.size())))
                  .arg(keytable::accidentalCount(key)),
              signature);
     QCOMPARE(signatureOfKey(tableName(key)), signature);

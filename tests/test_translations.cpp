@@ -35,6 +35,8 @@ const QMap<QString, Tradition>& traditions() {
         {"fr", {{"Do", "Ré", "Mi", "Fa", "Sol", "La", "Si"}, " dièse", " bémol", false}},
         {"es", {{"Do", "Re", "Mi", "Fa", "Sol", "La", "Si"}, " sostenido", " bemol", false}},
         {"it", {{"Do", "Re", "Mi", "Fa", "Sol", "La", "Si"}, " diesis", " bemolle", false}},
+        {"pl", {{"C", "D", "E", "F", "G", "A", "H"}, "is", "es", true}},
+        {"ru", {{"До", "Ре", "Ми", "Фа", "Соль", "Ля", "Си"}, "-диез", "-бемоль", false}},
     };
     return all;
 }
@@ -54,6 +56,10 @@ const QMap<QString, QStringList>& expectedNames() {
         {"it",
          {"Sol", "Re", "La", "Mi", "Si", "Fa diesis", "Do diesis", "Fa", "Si bemolle", "Mi bemolle",
           "La bemolle", "Re bemolle", "Sol bemolle", "Do bemolle"}},
+        {"pl", {"G", "D", "A", "E", "H", "Fis", "Cis", "F", "B", "Es", "As", "Des", "Ges", "Ces"}},
+        {"ru",
+         {"Соль", "Ре", "Ля", "Ми", "Си", "Фа-диез", "До-диез", "Фа", "Си-бемоль", "Ми-бемоль",
+          "Ля-бемоль", "Ре-бемоль", "Соль-бемоль", "До-бемоль"}},
     };
     return all;
 }
@@ -153,6 +159,7 @@ void TranslationsTest::theLanguageIsTheFirstOfTheUsersThatIsSpoken_data() {
     QTest::newRow("American English") << QStringList{"en-US", "en-Latn-US", "en"} << "";
     QTest::newRow("English before German") << QStringList{"en", "en-US", "de", "de-DE"} << "";
     QTest::newRow("unspoken, then Italian") << QStringList{"pt-BR", "it-IT"} << "it";
+    QTest::newRow("Russian before Polish") << QStringList{"ru-RU", "pl-PL"} << "ru";
     QTest::newRow("unspoken only") << QStringList{"ja-JP", "ja"} << "";
     QTest::newRow("C locale") << QStringList{"C"} << "";
     QTest::newRow("none") << QStringList{} << "";
@@ -161,7 +168,7 @@ void TranslationsTest::theLanguageIsTheFirstOfTheUsersThatIsSpoken_data() {
 void TranslationsTest::theLanguageIsTheFirstOfTheUsersThatIsSpoken() {
     QFETCH(QStringList, preferred);
     QFETCH(QString, chosen);
-    QCOMPARE(Translation::available(), QStringList({"de", "es", "fr", "it", "nl"}));
+    QCOMPARE(Translation::available(), QStringList({"de", "es", "fr", "it", "nl", "pl", "ru"}));
     QCOMPARE(Translation::chooseFrom(preferred), chosen);
     const Translation translation(preferred);
     QCOMPARE(translation.language(), chosen);

@@ -48,7 +48,7 @@
     <name>Form1</name>
     <message>
         <source>About </source>
-        <translation>Über </translation>
+        <translation>Über Duridaz </translation>
     </message>
     <message>
         <source>questions</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>speed</source>
-        <translation>Tempo</translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>A File That Is Needed Was Not Found!</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Duridaz</translation>
     </message>
     <message>
         <source>Sharp keys lamp</source>
@@ -155,7 +155,7 @@
     <name>Form3</name>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Duridaz</translation>
     </message>
     <message>
         <source>Freeware</source>
@@ -257,20 +257,16 @@
         <translation>Notensystem ohne Vorzeichen</translation>
     </message>
     <message>
-        <source>Quiz over: %1 right, %2 wrong</source>
-        <translation>Quiz beendet: %1 richtig, %2 falsch</translation>
-    </message>
-    <message>
         <source>Stopped</source>
         <translation>Angehalten</translation>
     </message>
     <message>
         <source>Flat keys</source>
-        <translation>b-Tonarten</translation>
+        <translation>Nur b-Tonarten</translation>
     </message>
     <message>
         <source>Sharp keys</source>
-        <translation>Kreuztonarten</translation>
+        <translation>Nur Kreuztonarten</translation>
     </message>
     <message>
         <source>All keys</source>
@@ -285,48 +281,84 @@
         <translation>Falsch: richtig ist %1</translation>
     </message>
     <message>
-        <source>%1 right</source>
-        <translation>%1 richtig</translation>
-    </message>
-    <message>
-        <source>%1 wrong</source>
-        <translation>%1 falsch</translation>
-    </message>
-    <message>
-        <source>%1 question left</source>
-        <translation>%1 Frage übrig</translation>
-    </message>
-    <message>
-        <source>%1 questions left</source>
-        <translation>%1 Fragen übrig</translation>
-    </message>
-    <message>
         <source>You chose %1</source>
         <translation>Ihre Wahl: %1</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1</source>
+        <extracomment>%1 lists the right and the wrong answers: &quot;1 right, 2 wrong&quot;.</extracomment>
+        <translation>Quiz beendet: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list</comment>
+        <extracomment>Joins the parts of a list: &quot;1 right, 2 wrong&quot;; %1 may itself be a list.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A sentence told to the listener, closed as your language closes one. Its first letter is made a capital.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an answer</comment>
+        <extracomment>An answer told with its place: &quot;1, F Sharp&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>an answer in the list</comment>
+        <extracomment>One of the four answers read out with the question: &quot;1 F Sharp&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n richtig</numerusform>
+            <numerusform>%n richtig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n falsch</numerusform>
+            <numerusform>%n falsch</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>0 questions left</source>
+        <extracomment>Said when no question is left, alone or after the counts of right and wrong answers.</extracomment>
+        <translation>keine Fragen mehr</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions left</source>
+        <translation>
+            <numerusform>%n Frage übrig</numerusform>
+            <numerusform>%n Fragen übrig</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Signature</name>
     <message>
         <source></source>
-        <comment>What a key signature shows, as a screen reader says it; %1 is the number of sharps or flats.</comment>
+        <comment>What a key signature shows, as a screen reader says it; %n is the number of sharps or flats, 1 to 7.</comment>
         <translation></translation>
     </message>
-    <message>
-        <source>%1 sharp</source>
-        <translation>%1 Kreuz</translation>
+    <message numerus="yes">
+        <source>%n sharps</source>
+        <translation>
+            <numerusform>%n Kreuz</numerusform>
+            <numerusform>%n Kreuze</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 sharps</source>
-        <translation>%1 Kreuze</translation>
-    </message>
-    <message>
-        <source>%1 flat</source>
-        <translation>%1 b</translation>
-    </message>
-    <message>
-        <source>%1 flats</source>
-        <translation>%1 b</translation>
+    <message numerus="yes">
+        <source>%n flats</source>
+        <translation>
+            <numerusform>%n b</numerusform>
+            <numerusform>%n b</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

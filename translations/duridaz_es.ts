@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>GO</source>
-        <translation>INICIO</translation>
+        <translation>JUGAR</translation>
     </message>
     <message>
         <source>RESET</source>
@@ -48,7 +48,7 @@
     <name>Form1</name>
     <message>
         <source>About </source>
-        <translation>Acerca de </translation>
+        <translation>Acerca de Duridaz </translation>
     </message>
     <message>
         <source>questions</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Go</source>
-        <translation>Inicio</translation>
+        <translation>Jugar</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Starts the quiz, or resumes it after Stop</source>
-        <translation>Inicia la prueba, o la reanuda después de parar</translation>
+        <translation>Inicia la prueba o la reanuda después de parar</translation>
     </message>
     <message>
         <source>Halts the quiz</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Acerca de</translation>
+        <translation>Acerca de Duridaz</translation>
     </message>
     <message>
         <source>Sharp keys lamp</source>
@@ -155,7 +155,7 @@
     <name>Form3</name>
     <message>
         <source>About</source>
-        <translation>Acerca de</translation>
+        <translation>Acerca de Duridaz</translation>
     </message>
     <message>
         <source>Freeware</source>
@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>Go</source>
-        <translation>Inicio</translation>
+        <translation>Jugar</translation>
     </message>
     <message>
         <source>Restart</source>
@@ -255,10 +255,6 @@
     <message>
         <source>Staff without a key signature</source>
         <translation>Pentagrama sin armadura</translation>
-    </message>
-    <message>
-        <source>Quiz over: %1 right, %2 wrong</source>
-        <translation>Prueba terminada. Aciertos: %1, errores: %2</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -282,51 +278,87 @@
     </message>
     <message>
         <source>Wrong: the answer is %1</source>
-        <translation>Incorrecto: la respuesta es %1</translation>
-    </message>
-    <message>
-        <source>%1 right</source>
-        <translation>Aciertos: %1</translation>
-    </message>
-    <message>
-        <source>%1 wrong</source>
-        <translation>Errores: %1</translation>
-    </message>
-    <message>
-        <source>%1 question left</source>
-        <translation>Queda %1 pregunta</translation>
-    </message>
-    <message>
-        <source>%1 questions left</source>
-        <translation>Quedan %1 preguntas</translation>
+        <translation>Incorrecto: la respuesta correcta es %1</translation>
     </message>
     <message>
         <source>You chose %1</source>
         <translation>Ha elegido %1</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1</source>
+        <extracomment>%1 lists the right and the wrong answers: &quot;1 right, 2 wrong&quot;.</extracomment>
+        <translation>Prueba terminada: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list</comment>
+        <extracomment>Joins the parts of a list: &quot;1 right, 2 wrong&quot;; %1 may itself be a list.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A sentence told to the listener, closed as your language closes one. Its first letter is made a capital.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an answer</comment>
+        <extracomment>An answer told with its place: &quot;1, F Sharp&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>an answer in the list</comment>
+        <extracomment>One of the four answers read out with the question: &quot;1 F Sharp&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n acierto</numerusform>
+            <numerusform>%n aciertos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>0 questions left</source>
+        <extracomment>Said when no question is left, alone or after the counts of right and wrong answers.</extracomment>
+        <translation>no quedan preguntas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions left</source>
+        <translation>
+            <numerusform>queda %n pregunta</numerusform>
+            <numerusform>quedan %n preguntas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Signature</name>
     <message>
         <source></source>
-        <comment>What a key signature shows, as a screen reader says it; %1 is the number of sharps or flats.</comment>
+        <comment>What a key signature shows, as a screen reader says it; %n is the number of sharps or flats, 1 to 7.</comment>
         <translation></translation>
     </message>
-    <message>
-        <source>%1 sharp</source>
-        <translation>%1 sostenido</translation>
+    <message numerus="yes">
+        <source>%n sharps</source>
+        <translation>
+            <numerusform>%n sostenido</numerusform>
+            <numerusform>%n sostenidos</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 sharps</source>
-        <translation>%1 sostenidos</translation>
-    </message>
-    <message>
-        <source>%1 flat</source>
-        <translation>%1 bemol</translation>
-    </message>
-    <message>
-        <source>%1 flats</source>
-        <translation>%1 bemoles</translation>
+    <message numerus="yes">
+        <source>%n flats</source>
+        <translation>
+            <numerusform>%n bemol</numerusform>
+            <numerusform>%n bemoles</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

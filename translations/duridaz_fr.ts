@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>GO</source>
-        <translation>ALLEZ</translation>
+        <translation>DÉBUT</translation>
     </message>
     <message>
         <source>RESET</source>
@@ -60,19 +60,19 @@
     </message>
     <message>
         <source>A File That Is Needed Was Not Found!</source>
-        <translation>Un fichier nécessaire est introuvable !</translation>
+        <translation>Un fichier nécessaire est introuvable&#x202f;!</translation>
     </message>
     <message>
         <source>Asks the flat keys; press to change</source>
-        <translation>Interroge sur les tonalités à bémols ; appuyez pour changer</translation>
+        <translation>Interroge sur les tonalités à bémols&#x202f;; appuyez pour changer</translation>
     </message>
     <message>
         <source>Asks the sharp keys; press to change</source>
-        <translation>Interroge sur les tonalités à dièses ; appuyez pour changer</translation>
+        <translation>Interroge sur les tonalités à dièses&#x202f;; appuyez pour changer</translation>
     </message>
     <message>
         <source>Asks all fourteen keys; press to change</source>
-        <translation>Interroge sur les quatorze tonalités ; appuyez pour changer</translation>
+        <translation>Interroge sur les quatorze tonalités&#x202f;; appuyez pour changer</translation>
     </message>
     <message>
         <source>Questions left</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Go</source>
-        <translation>Allez</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -242,11 +242,11 @@
     <name>Narrator</name>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation>Allez</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Restart</source>
@@ -255,10 +255,6 @@
     <message>
         <source>Staff without a key signature</source>
         <translation>Portée sans armure</translation>
-    </message>
-    <message>
-        <source>Quiz over: %1 right, %2 wrong</source>
-        <translation>Quiz terminé. Justes : %1, fausses : %2</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -278,55 +274,91 @@
     </message>
     <message>
         <source>Right: %1</source>
-        <translation>Juste : %1</translation>
+        <translation>Juste&#xa0;: %1</translation>
     </message>
     <message>
         <source>Wrong: the answer is %1</source>
-        <translation>Faux : la réponse est %1</translation>
-    </message>
-    <message>
-        <source>%1 right</source>
-        <translation>Justes : %1</translation>
-    </message>
-    <message>
-        <source>%1 wrong</source>
-        <translation>Fausses : %1</translation>
-    </message>
-    <message>
-        <source>%1 question left</source>
-        <translation>%1 question restante</translation>
-    </message>
-    <message>
-        <source>%1 questions left</source>
-        <translation>%1 questions restantes</translation>
+        <translation>Faux&#xa0;: la bonne réponse est %1</translation>
     </message>
     <message>
         <source>You chose %1</source>
         <translation>Vous avez choisi %1</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1</source>
+        <extracomment>%1 lists the right and the wrong answers: &quot;1 right, 2 wrong&quot;.</extracomment>
+        <translation>Quiz terminé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list</comment>
+        <extracomment>Joins the parts of a list: &quot;1 right, 2 wrong&quot;; %1 may itself be a list.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A sentence told to the listener, closed as your language closes one. Its first letter is made a capital.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an answer</comment>
+        <extracomment>An answer told with its place: &quot;1, F Sharp&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>an answer in the list</comment>
+        <extracomment>One of the four answers read out with the question: &quot;1 F Sharp&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n bonne réponse</numerusform>
+            <numerusform>%n bonnes réponses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n erreur</numerusform>
+            <numerusform>%n erreurs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>0 questions left</source>
+        <extracomment>Said when no question is left, alone or after the counts of right and wrong answers.</extracomment>
+        <translation>plus aucune question</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions left</source>
+        <translation>
+            <numerusform>%n question restante</numerusform>
+            <numerusform>%n questions restantes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Signature</name>
     <message>
         <source></source>
-        <comment>What a key signature shows, as a screen reader says it; %1 is the number of sharps or flats.</comment>
+        <comment>What a key signature shows, as a screen reader says it; %n is the number of sharps or flats, 1 to 7.</comment>
         <translation></translation>
     </message>
-    <message>
-        <source>%1 sharp</source>
-        <translation>%1 dièse</translation>
+    <message numerus="yes">
+        <source>%n sharps</source>
+        <translation>
+            <numerusform>%n dièse</numerusform>
+            <numerusform>%n dièses</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 sharps</source>
-        <translation>%1 dièses</translation>
-    </message>
-    <message>
-        <source>%1 flat</source>
-        <translation>%1 bémol</translation>
-    </message>
-    <message>
-        <source>%1 flats</source>
-        <translation>%1 bémols</translation>
+    <message numerus="yes">
+        <source>%n flats</source>
+        <translation>
+            <numerusform>%n bémol</numerusform>
+            <numerusform>%n bémols</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

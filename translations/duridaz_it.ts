@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>STOP</source>
-        <translation>ALT</translation>
+        <translation>STOP</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Stop</source>
-        <translation>Alt</translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Restart</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Starts the quiz, or resumes it after Stop</source>
-        <translation>Avvia il quiz, o lo riprende dopo Alt</translation>
+        <translation>Avvia il quiz o lo riprende dopo lo stop</translation>
     </message>
     <message>
         <source>Halts the quiz</source>
@@ -257,10 +257,6 @@
         <translation>Pentagramma senza armatura</translation>
     </message>
     <message>
-        <source>Quiz over: %1 right, %2 wrong</source>
-        <translation>Quiz finito. Giuste: %1, sbagliate: %2</translation>
-    </message>
-    <message>
         <source>Stopped</source>
         <translation>Fermato</translation>
     </message>
@@ -282,51 +278,87 @@
     </message>
     <message>
         <source>Wrong: the answer is %1</source>
-        <translation>Sbagliato: la risposta è %1</translation>
-    </message>
-    <message>
-        <source>%1 right</source>
-        <translation>Giuste: %1</translation>
-    </message>
-    <message>
-        <source>%1 wrong</source>
-        <translation>Sbagliate: %1</translation>
-    </message>
-    <message>
-        <source>%1 question left</source>
-        <translation>Resta %1 domanda</translation>
-    </message>
-    <message>
-        <source>%1 questions left</source>
-        <translation>Restano %1 domande</translation>
+        <translation>Sbagliato: la risposta giusta è %1</translation>
     </message>
     <message>
         <source>You chose %1</source>
         <translation>Hai scelto %1</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1</source>
+        <extracomment>%1 lists the right and the wrong answers: &quot;1 right, 2 wrong&quot;.</extracomment>
+        <translation>Quiz finito: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list</comment>
+        <extracomment>Joins the parts of a list: &quot;1 right, 2 wrong&quot;; %1 may itself be a list.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A sentence told to the listener, closed as your language closes one. Its first letter is made a capital.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an answer</comment>
+        <extracomment>An answer told with its place: &quot;1, F Sharp&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>an answer in the list</comment>
+        <extracomment>One of the four answers read out with the question: &quot;1 F Sharp&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n giusta</numerusform>
+            <numerusform>%n giuste</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n sbagliata</numerusform>
+            <numerusform>%n sbagliate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>0 questions left</source>
+        <extracomment>Said when no question is left, alone or after the counts of right and wrong answers.</extracomment>
+        <translation>non restano domande</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions left</source>
+        <translation>
+            <numerusform>resta %n domanda</numerusform>
+            <numerusform>restano %n domande</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Signature</name>
     <message>
         <source></source>
-        <comment>What a key signature shows, as a screen reader says it; %1 is the number of sharps or flats.</comment>
+        <comment>What a key signature shows, as a screen reader says it; %n is the number of sharps or flats, 1 to 7.</comment>
         <translation></translation>
     </message>
-    <message>
-        <source>%1 sharp</source>
-        <translation>%1 diesis</translation>
+    <message numerus="yes">
+        <source>%n sharps</source>
+        <translation>
+            <numerusform>%n diesis</numerusform>
+            <numerusform>%n diesis</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 sharps</source>
-        <translation>%1 diesis</translation>
-    </message>
-    <message>
-        <source>%1 flat</source>
-        <translation>%1 bemolle</translation>
-    </message>
-    <message>
-        <source>%1 flats</source>
-        <translation>%1 bemolli</translation>
+    <message numerus="yes">
+        <source>%n flats</source>
+        <translation>
+            <numerusform>%n bemolle</numerusform>
+            <numerusform>%n bemolli</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>Background</name>
     <message>
         <source>KEY SIGNATURES</source>
-        <translation>VOORTEKENS</translation>
+        <translation>VOORTEKENINGEN</translation>
     </message>
     <message>
         <source>ANSWERS</source>
@@ -48,7 +48,7 @@
     <name>Form1</name>
     <message>
         <source>About </source>
-        <translation>Over </translation>
+        <translation>Over Duridaz </translation>
     </message>
     <message>
         <source>questions</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>speed</source>
-        <translation>tempo</translation>
+        <translation>tijd</translation>
     </message>
     <message>
         <source>A File That Is Needed Was Not Found!</source>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>Key kind</source>
-        <translation>Soort toonsoort</translation>
+        <translation>Toonsoortkeuze</translation>
     </message>
     <message>
         <source>Starts the quiz, or resumes it after Stop</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Over</translation>
+        <translation>Over Duridaz</translation>
     </message>
     <message>
         <source>Sharp keys lamp</source>
@@ -155,7 +155,7 @@
     <name>Form3</name>
     <message>
         <source>About</source>
-        <translation>Over</translation>
+        <translation>Over Duridaz</translation>
     </message>
     <message>
         <source>Freeware</source>
@@ -254,11 +254,7 @@
     </message>
     <message>
         <source>Staff without a key signature</source>
-        <translation>Notenbalk zonder voortekens</translation>
-    </message>
-    <message>
-        <source>Quiz over: %1 right, %2 wrong</source>
-        <translation>Quiz afgelopen: %1 goed, %2 fout</translation>
+        <translation>Notenbalk zonder voortekening</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -282,51 +278,87 @@
     </message>
     <message>
         <source>Wrong: the answer is %1</source>
-        <translation>Fout: het antwoord is %1</translation>
-    </message>
-    <message>
-        <source>%1 right</source>
-        <translation>%1 goed</translation>
-    </message>
-    <message>
-        <source>%1 wrong</source>
-        <translation>%1 fout</translation>
-    </message>
-    <message>
-        <source>%1 question left</source>
-        <translation>Nog %1 vraag</translation>
-    </message>
-    <message>
-        <source>%1 questions left</source>
-        <translation>Nog %1 vragen</translation>
+        <translation>Fout: het goede antwoord is %1</translation>
     </message>
     <message>
         <source>You chose %1</source>
         <translation>Je koos %1</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1</source>
+        <extracomment>%1 lists the right and the wrong answers: &quot;1 right, 2 wrong&quot;.</extracomment>
+        <translation>Quiz afgelopen: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list</comment>
+        <extracomment>Joins the parts of a list: &quot;1 right, 2 wrong&quot;; %1 may itself be a list.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A sentence told to the listener, closed as your language closes one. Its first letter is made a capital.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an answer</comment>
+        <extracomment>An answer told with its place: &quot;1, F Sharp&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>an answer in the list</comment>
+        <extracomment>One of the four answers read out with the question: &quot;1 F Sharp&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n goed</numerusform>
+            <numerusform>%n goed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n fout</numerusform>
+            <numerusform>%n fout</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>0 questions left</source>
+        <extracomment>Said when no question is left, alone or after the counts of right and wrong answers.</extracomment>
+        <translation>geen vragen meer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions left</source>
+        <translation>
+            <numerusform>nog %n vraag</numerusform>
+            <numerusform>nog %n vragen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Signature</name>
     <message>
         <source></source>
-        <comment>What a key signature shows, as a screen reader says it; %1 is the number of sharps or flats.</comment>
+        <comment>What a key signature shows, as a screen reader says it; %n is the number of sharps or flats, 1 to 7.</comment>
         <translation></translation>
     </message>
-    <message>
-        <source>%1 sharp</source>
-        <translation>%1 kruis</translation>
+    <message numerus="yes">
+        <source>%n sharps</source>
+        <translation>
+            <numerusform>%n kruis</numerusform>
+            <numerusform>%n kruisen</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 sharps</source>
-        <translation>%1 kruisen</translation>
-    </message>
-    <message>
-        <source>%1 flat</source>
-        <translation>%1 mol</translation>
-    </message>
-    <message>
-        <source>%1 flats</source>
-        <translation>%1 mollen</translation>
+    <message numerus="yes">
+        <source>%n flats</source>
+        <translation>
+            <numerusform>%n mol</numerusform>
+            <numerusform>%n mollen</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,8 @@ namespace {
 
 const QString kFolder = QStringLiteral(":/i18n");
 const QString kPrefix = QStringLiteral("duridaz_");
+// The language of the sources, whose translation holds only the plural forms of its counts.
+const QString kEnglish = QStringLiteral("en");
 
 // "de-Latn-AT" and "de_AT" both give "de".
 QString baseLanguage(const QString& language) {
@@ -23,6 +25,7 @@ QStringList Translation::available() {
     for (const QString& file : QDir(kFolder).entryList({kPrefix + "*.qm"}, QDir::Files)) {
         languages << file.mid(kPrefix.size()).chopped(3);
     }
+    languages.removeOne(kEnglish);
     return languages;
 }
 
@@ -43,11 +46,11 @@ QString Translation::chooseFrom(const QStringList& userLanguages) {
 }
 
 Translation::Translation(const QStringList& userLanguages) : language_(chooseFrom(userLanguages)) {
+    if (own_.load(kPrefix + (language_.isEmpty() ? kEnglish : language_), kFolder)) {
+        QCoreApplication::installTranslator(&own_);
+    }
     if (language_.isEmpty()) {
         return;
-    }
-    if (own_.load(kPrefix + language_, kFolder)) {
-        QCoreApplication::installTranslator(&own_);
     }
     // Qt's words on its own buttons; without them the dialogs' buttons stay in English.
     if (qts_.load(QStringLiteral("qtbase_") + language_,

@@ -5,7 +5,8 @@
 
 // The language the program speaks: the first of the user's languages, in their order, that it
 // has a translation for. A regional variant falls back to its language (de-AT to de); English,
-// the language of the sources, needs no translation and ends the search.
+// the language of the sources, ends the search, and its translation gives only the plural
+// forms of the counted phrases ("1 question left", "2 questions left").
 class Translation {
 public:
     // Installs the translation, with Qt's own for its dialogs, into the running application.

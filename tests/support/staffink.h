@@ -1,15 +1,38 @@
 #pragma once
 
+#include <QDir>
 #include <QImage>
+#include <QImageReader>
 #include <QList>
+#include <QRect>
 #include <QString>
+#include <QTest>
 #include <algorithm>
 #include <iterator>
 #include <optional>
 
-// Reading the staff pictures back from their pixels: where they are, the accidentals a key
+#include "layout.h"
+
+// What the picture tests share: where the generated pictures lie, rows for both their sizes, and
+// reading them back from their pixels: what colours fill their regions, the accidentals a key
 // picture adds to its clef's rest picture, and the clef in front of them.
 namespace staffink {
+
+inline QString sourcePath(const QString& relative) {
+    return QDir(QStringLiteral(SOURCE_DIR)).filePath(relative);
+}
+
+// A picture of the source tree, by its path there; a null image if it cannot be read.
+inline QImage loadPicture(const QString& relative) {
+    return QImageReader(sourcePath(relative)).read();
+}
+
+// Data rows for a test run on the single pictures and on those at twice the size.
+inline void addScaleRows() {
+    QTest::addColumn<int>("scale");
+    QTest::newRow("single size") << 1;
+    QTest::newRow("twice the size") << 2;
+}
 
 // The main window's pictures come at the single size and, named with "@2x", at twice the size.
 inline QString atScale(const QString& name, int scale, const QString& extension) {
@@ -43,11 +66,42 @@ inline int luma(QRgb pixel) {
     return qGray(pixel);
 }
 
+inline bool isBlack(QRgb pixel) {
+    return qRed(pixel) < 24 && qGreen(pixel) < 24 && qBlue(pixel) < 24;
+}
+
+inline bool isWhite(QRgb pixel) {
+    return qRed(pixel) == 255 && qGreen(pixel) == 255 && qBlue(pixel) == 255;
+}
+
+inline int area(const QRect& rect) {
+    return rect.width() * rect.height();
+}
+
+inline int countPixels(const QImage& image, const QRect& rect, bool (*test)(QRgb)) {
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            count += test(image.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// A rectangle given in the single picture's pixels, in the pixels of one at the given scale.
+inline QRect scaled(const QRect& rect, int scale) {
+    return QRect(rect.topLeft() * scale, rect.size() * scale);
+}
+
 // The staff every staff picture shares: staff space 14 px, lines on these rows.
 constexpr int kStaffSpace = 14;
 constexpr int kLineRows[] = {34, 48, 62, 76, 90};
 constexpr int kBottomLineRow = 90;
-constexpr QRect kSharedStaffArea{0, 0, 195, 121};
+// The rest pictures are taller than the picture box, which shows their top part; the key pictures
+// fill the box. Both show the same staff where they overlap.
+constexpr QSize kRestPictureSize{195, 200};
+constexpr QRect kSharedStaffArea{0, 0, kRestPictureSize.width(),
+                                 layout::rectOf("Picture1").height()};
 
 // How much darker the key picture is than the blank staff at a pixel.
 inline int inkAt(const QImage& key, const QImage& blank, int x, int y) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The program in German and in French, in a real X server: the answers are that language's key
-# names, the right one names the key on show, the box for a missing picture speaks the
-# language, and the painted words on the window are the language's.
+# The program in German, French, Polish and Russian, in a real X server: the answers are that
+# language's key names, the right one names the key on show, the box for a missing picture
+# speaks the language, and the painted words on the window are the language's.
 source "$(dirname "$0")/lib.sh"
 ensure_session_bus "$@"
 program=$1 pictures=$2 window_pictures=$3
@@ -10,27 +10,41 @@ program=$1 pictures=$2 window_pictures=$3
 declare -A names=(
     [de]="G|D|A|E|H|Fis|Cis|F|B|Es|As|Des|Ges|Ces"
     [fr]="Sol|Ré|La|Mi|Si|Fa dièse|Do dièse|Fa|Si bémol|Mi bémol|La bémol|Ré bémol|Sol bémol|Do bémol"
+    [pl]="G|D|A|E|H|Fis|Cis|F|B|Es|As|Des|Ges|Ces"
+    [ru]="Соль|Ре|Ля|Ми|Си|Фа-диез|До-диез|Фа|Си-бемоль|Ми-бемоль|Ля-бемоль|Ре-бемоль|Соль-бемоль|До-бемоль"
 )
-declare -A signature=([de]="Vorzeichen: %d %s" [fr]="Armure : %d %s")
-declare -A sharps=([de]="Kreuz Kreuze" [fr]="dièse dièses")
-declare -A flats=([de]="b b" [fr]="bémol bémols")
-declare -A answer=([de]="Antwort %d: " [fr]="Réponse %d : ")
-declare -A correct=([de]=", die richtige Antwort" [fr]=", la bonne réponse")
+declare -A shows=(
+    [de]="1 Kreuz|2 Kreuze|3 Kreuze|4 Kreuze|5 Kreuze|6 Kreuze|7 Kreuze|1 b|2 b|3 b|4 b|5 b|6 b|7 b"
+    [fr]="1 dièse|2 dièses|3 dièses|4 dièses|5 dièses|6 dièses|7 dièses|1 bémol|2 bémols|3 bémols|4 bémols|5 bémols|6 bémols|7 bémols"
+    [pl]="1 krzyżyk|2 krzyżyki|3 krzyżyki|4 krzyżyki|5 krzyżyków|6 krzyżyków|7 krzyżyków|1 bemol|2 bemole|3 bemole|4 bemole|5 bemoli|6 bemoli|7 bemoli"
+    [ru]="1 диез|2 диеза|3 диеза|4 диеза|5 диезов|6 диезов|7 диезов|1 бемоль|2 бемоля|3 бемоля|4 бемоля|5 бемолей|6 бемолей|7 бемолей"
+)
+# French sets a no-break space before a colon and a narrow one before ! ? ;.
+nbsp=$'\xc2\xa0' narrow_nbsp=$'\xe2\x80\xaf'  # UTF-8, whatever the locale
+declare -A signature=([de]="Vorzeichen: %s" [fr]="Armure$nbsp: %s" [pl]="Znaki przykluczowe: %s"
+    [ru]="Ключевые знаки: %s")
+declare -A answer=([de]="Antwort %d: " [fr]="Réponse %d$nbsp: " [pl]="Odpowiedź %d: " [ru]="Ответ %d: ")
+declare -A correct=([de]=", die richtige Antwort" [fr]=", la bonne réponse"
+    [pl]=", poprawna odpowiedź" [ru]=", правильный ответ")
 declare -A missing=([de]="Eine benötigte Datei wurde nicht gefunden!"
-    [fr]="Un fichier nécessaire est introuvable !")
+    [fr]="Un fichier nécessaire est introuvable$narrow_nbsp!"
+    [pl]="Nie znaleziono potrzebnego pliku!" [ru]="Не найден нужный файл!")
+
+# The item for key $2 in the list $1.
+item_of_key() {
+    IFS='|' read -r -a list <<<"$1"
+    echo "${list[$2 - 1]}"
+}
 
 name_of_key() {
-    IFS='|' read -r -a list <<<"${names[$1]}"
-    echo "${list[$2 - 1]}"
+    item_of_key "${names[$1]}" "$2"
 }
 
 # The picture's accessible name for each key, and so the key that a name stands for.
 key_shown() {
-    local language=$1 shown=$2 key count words
+    local language=$1 shown=$2 key
     for key in $(seq 14); do
-        if ((key <= 7)); then count=$key words=${sharps[$language]}; else count=$((key - 7)) words=${flats[$language]}; fi
-        read -r -a words <<<"$words"
-        [[ $shown == "$(printf "${signature[$language]}" "$count" "${words[count > 1]}")" ]] &&
+        [[ $shown == "$(printf "${signature[$language]}" "$(item_of_key "${shows[$language]}" "$key")")" ]] &&
             { echo "$key"; return; }
     done
     fail "$language: the picture is described as \"$shown\""
@@ -121,3 +135,5 @@ check_language() {
 start_x_server
 check_language de de_DE.UTF-8
 check_language fr fr_FR.UTF-8
+check_language pl pl_PL.UTF-8
+check_language ru ru_RU.UTF-8

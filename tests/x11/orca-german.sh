@@ -39,6 +39,6 @@ press "$chosen"
 hear "Ihre Wahl: $chosen, ${answers[chosen]}\." "the answer chosen with $chosen"
 hear "Falsch: richtig ist $correct_pos, $correct_key\. 1 falsch\." \
     "that the answer is $correct_pos, $correct_key"
-hear "0 Fragen übrig\." "the last question counted off"
+hear "Keine Fragen mehr\." "the last question counted off"
 hear "Quiz beendet: 0 richtig, 1 falsch\." "the end of the quiz"
 echo "ok: Orca said the quiz in German"

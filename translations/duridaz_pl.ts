@@ -1,0 +1,369 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>Background</name>
+    <message>
+        <source>KEY SIGNATURES</source>
+        <translation>ZNAKI PRZYKLUCZOWE</translation>
+    </message>
+    <message>
+        <source>ANSWERS</source>
+        <translation>WYNIKI</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>POPRAWNE</translation>
+    </message>
+    <message>
+        <source>INCORRECT</source>
+        <translation>BŁĘDNE</translation>
+    </message>
+    <message>
+        <source>SELECT</source>
+        <translation>WYBÓR</translation>
+    </message>
+    <message>
+        <source>SHARPS</source>
+        <translation>KRZYŻYKI</translation>
+    </message>
+    <message>
+        <source>FLATS</source>
+        <translation>BEMOLE</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>ZERUJ</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Go</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Starts the quiz, or resumes it after Stop</source>
+        <translation>Rozpoczyna quiz lub wznawia go po zatrzymaniu</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Halts the quiz</source>
+        <translation>Zatrzymuje quiz</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Zeruj</translation>
+    </message>
+    <message>
+        <source>Sets the counters back for a new quiz</source>
+        <translation>Zeruje liczniki przed nowym quizem</translation>
+    </message>
+    <message>
+        <source>Key kind</source>
+        <translation>Wybór tonacji</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>O programie </translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>pytania</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>czas</translation>
+    </message>
+    <message>
+        <source>A File That Is Needed Was Not Found!</source>
+        <translation>Nie znaleziono potrzebnego pliku!</translation>
+    </message>
+    <message>
+        <source>Asks the flat keys; press to change</source>
+        <translation>Pyta o tonacje bemolowe; naciśnij, aby zmienić</translation>
+    </message>
+    <message>
+        <source>Asks the sharp keys; press to change</source>
+        <translation>Pyta o tonacje krzyżykowe; naciśnij, aby zmienić</translation>
+    </message>
+    <message>
+        <source>Asks all fourteen keys; press to change</source>
+        <translation>Pyta o wszystkie czternaście tonacji; naciśnij, aby zmienić</translation>
+    </message>
+    <message>
+        <source>Questions left</source>
+        <translation>Pozostałe pytania</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Poprawne odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Błędne odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Seconds per question</source>
+        <translation>Sekundy na pytanie</translation>
+    </message>
+    <message>
+        <source>Questions per quiz</source>
+        <translation>Liczba pytań</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Sharp keys lamp</source>
+        <translation>Lampka tonacji krzyżykowych</translation>
+    </message>
+    <message>
+        <source>Flat keys lamp</source>
+        <translation>Lampka tonacji bemolowych</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Odpowiedź %1</translation>
+    </message>
+    <message>
+        <source>, your choice</source>
+        <translation>, twój wybór</translation>
+    </message>
+    <message>
+        <source>, the correct answer</source>
+        <translation>, poprawna odpowiedź</translation>
+    </message>
+    <message>
+        <source>Key signature</source>
+        <translation>Znaki przykluczowe</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Freeware</source>
+        <translation>Program darmowy</translation>
+    </message>
+    <message>
+        <source>Click To Visit</source>
+        <translation>Kliknij, aby odwiedzić</translation>
+    </message>
+    <message>
+        <source>Please visit my website for more information</source>
+        <translation>Więcej informacji na mojej stronie</translation>
+    </message>
+    <message>
+        <source>© 2026 the Duridaz authors</source>
+        <translation>© 2026 autorzy Duridaz</translation>
+    </message>
+</context>
+<context>
+    <name>KeyName</name>
+    <message>
+        <source></source>
+        <comment>The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7 sharps, keys 8 to 14 have 1 to 7 flats; &quot;B&quot; is B natural (5 sharps), &quot;B Flat&quot; has 2 flats.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>F Sharp</source>
+        <translation>Fis</translation>
+    </message>
+    <message>
+        <source>C Sharp</source>
+        <translation>Cis</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>B Flat</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>E Flat</source>
+        <translation>Es</translation>
+    </message>
+    <message>
+        <source>A Flat</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>D Flat</source>
+        <translation>Des</translation>
+    </message>
+    <message>
+        <source>G Flat</source>
+        <translation>Ges</translation>
+    </message>
+    <message>
+        <source>C Flat</source>
+        <translation>Ces</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>Staff without a key signature</source>
+        <translation>Pięciolinia bez znaków przykluczowych</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1</source>
+        <extracomment>%1 lists the right and the wrong answers: &quot;1 right, 2 wrong&quot;.</extracomment>
+        <translation>Koniec quizu: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list</comment>
+        <extracomment>Joins the parts of a list: &quot;1 right, 2 wrong&quot;; %1 may itself be a list.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A sentence told to the listener, closed as your language closes one. Its first letter is made a capital.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Dobrze: %1</translation>
+    </message>
+    <message>
+        <source>Wrong: the answer is %1</source>
+        <translation>Źle: poprawna odpowiedź to %1</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Zatrzymano</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Wyzerowano</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an answer</comment>
+        <extracomment>An answer told with its place: &quot;1, F Sharp&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>an answer in the list</comment>
+        <extracomment>One of the four answers read out with the question: &quot;1 F Sharp&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n poprawna</numerusform>
+            <numerusform>%n poprawne</numerusform>
+            <numerusform>%n poprawnych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n błędna</numerusform>
+            <numerusform>%n błędne</numerusform>
+            <numerusform>%n błędnych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>0 questions left</source>
+        <extracomment>Said when no question is left, alone or after the counts of right and wrong answers.</extracomment>
+        <translation>nie ma już pytań</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions left</source>
+        <translation>
+            <numerusform>zostało %n pytanie</numerusform>
+            <numerusform>zostały %n pytania</numerusform>
+            <numerusform>zostało %n pytań</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Flat keys</source>
+        <translation>Tonacje bemolowe</translation>
+    </message>
+    <message>
+        <source>Sharp keys</source>
+        <translation>Tonacje krzyżykowe</translation>
+    </message>
+    <message>
+        <source>All keys</source>
+        <translation>Wszystkie tonacje</translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation>Twój wybór: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Signature</name>
+    <message>
+        <source></source>
+        <comment>What a key signature shows, as a screen reader says it; %n is the number of sharps or flats, 1 to 7.</comment>
+        <translation></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sharps</source>
+        <translation>
+            <numerusform>%n krzyżyk</numerusform>
+            <numerusform>%n krzyżyki</numerusform>
+            <numerusform>%n krzyżyków</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n flats</source>
+        <translation>
+            <numerusform>%n bemol</numerusform>
+            <numerusform>%n bemole</numerusform>
+            <numerusform>%n bemoli</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,369 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>Background</name>
+    <message>
+        <source>KEY SIGNATURES</source>
+        <translation>КЛЮЧЕВЫЕ ЗНАКИ</translation>
+    </message>
+    <message>
+        <source>ANSWERS</source>
+        <translation>ОТВЕТЫ</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>ВЕРНО</translation>
+    </message>
+    <message>
+        <source>INCORRECT</source>
+        <translation>НЕВЕРНО</translation>
+    </message>
+    <message>
+        <source>SELECT</source>
+        <translation>ВЫБОР</translation>
+    </message>
+    <message>
+        <source>SHARPS</source>
+        <translation>ДИЕЗЫ</translation>
+    </message>
+    <message>
+        <source>FLATS</source>
+        <translation>БЕМОЛИ</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>СТАРТ</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>СБРОС</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>СТОП</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Go</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Starts the quiz, or resumes it after Stop</source>
+        <translation>Начинает тест или продолжает его после остановки</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Halts the quiz</source>
+        <translation>Останавливает тест</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Sets the counters back for a new quiz</source>
+        <translation>Обнуляет счётчики для нового теста</translation>
+    </message>
+    <message>
+        <source>Key kind</source>
+        <translation>Выбор тональностей</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>О программе </translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>вопросы</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>время</translation>
+    </message>
+    <message>
+        <source>A File That Is Needed Was Not Found!</source>
+        <translation>Не найден нужный файл!</translation>
+    </message>
+    <message>
+        <source>Asks the flat keys; press to change</source>
+        <translation>Спрашивает тональности с бемолями; нажмите, чтобы сменить</translation>
+    </message>
+    <message>
+        <source>Asks the sharp keys; press to change</source>
+        <translation>Спрашивает тональности с диезами; нажмите, чтобы сменить</translation>
+    </message>
+    <message>
+        <source>Asks all fourteen keys; press to change</source>
+        <translation>Спрашивает все четырнадцать тональностей; нажмите, чтобы сменить</translation>
+    </message>
+    <message>
+        <source>Questions left</source>
+        <translation>Осталось вопросов</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Верные ответы</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Неверные ответы</translation>
+    </message>
+    <message>
+        <source>Seconds per question</source>
+        <translation>Секунд на вопрос</translation>
+    </message>
+    <message>
+        <source>Questions per quiz</source>
+        <translation>Вопросов в тесте</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Sharp keys lamp</source>
+        <translation>Индикатор тональностей с диезами</translation>
+    </message>
+    <message>
+        <source>Flat keys lamp</source>
+        <translation>Индикатор тональностей с бемолями</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Ответ %1</translation>
+    </message>
+    <message>
+        <source>, your choice</source>
+        <translation>, ваш выбор</translation>
+    </message>
+    <message>
+        <source>, the correct answer</source>
+        <translation>, правильный ответ</translation>
+    </message>
+    <message>
+        <source>Key signature</source>
+        <translation>Ключевые знаки</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Freeware</source>
+        <translation>Бесплатная программа</translation>
+    </message>
+    <message>
+        <source>Click To Visit</source>
+        <translation>Нажмите, чтобы перейти на сайт</translation>
+    </message>
+    <message>
+        <source>Please visit my website for more information</source>
+        <translation>Подробнее — на моём сайте</translation>
+    </message>
+    <message>
+        <source>© 2026 the Duridaz authors</source>
+        <translation>© 2026 авторы Duridaz</translation>
+    </message>
+</context>
+<context>
+    <name>KeyName</name>
+    <message>
+        <source></source>
+        <comment>The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7 sharps, keys 8 to 14 have 1 to 7 flats; &quot;B&quot; is B natural (5 sharps), &quot;B Flat&quot; has 2 flats.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>Соль</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>Ре</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>Ля</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>Ми</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>Си</translation>
+    </message>
+    <message>
+        <source>F Sharp</source>
+        <translation>Фа-диез</translation>
+    </message>
+    <message>
+        <source>C Sharp</source>
+        <translation>До-диез</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>Фа</translation>
+    </message>
+    <message>
+        <source>B Flat</source>
+        <translation>Си-бемоль</translation>
+    </message>
+    <message>
+        <source>E Flat</source>
+        <translation>Ми-бемоль</translation>
+    </message>
+    <message>
+        <source>A Flat</source>
+        <translation>Ля-бемоль</translation>
+    </message>
+    <message>
+        <source>D Flat</source>
+        <translation>Ре-бемоль</translation>
+    </message>
+    <message>
+        <source>G Flat</source>
+        <translation>Соль-бемоль</translation>
+    </message>
+    <message>
+        <source>C Flat</source>
+        <translation>До-бемоль</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>Staff without a key signature</source>
+        <translation>Нотный стан без ключевых знаков</translation>
+    </message>
+    <message>
+        <source>Quiz over: %1</source>
+        <extracomment>%1 lists the right and the wrong answers: &quot;1 right, 2 wrong&quot;.</extracomment>
+        <translation>Тест окончен: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list</comment>
+        <extracomment>Joins the parts of a list: &quot;1 right, 2 wrong&quot;; %1 may itself be a list.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A sentence told to the listener, closed as your language closes one. Its first letter is made a capital.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Верно: %1</translation>
+    </message>
+    <message>
+        <source>Wrong: the answer is %1</source>
+        <translation>Неверно: правильный ответ&#xa0;— %1</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Остановлено</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an answer</comment>
+        <extracomment>An answer told with its place: &quot;1, F Sharp&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>an answer in the list</comment>
+        <extracomment>One of the four answers read out with the question: &quot;1 F Sharp&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n верный ответ</numerusform>
+            <numerusform>%n верных ответа</numerusform>
+            <numerusform>%n верных ответов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n ошибка</numerusform>
+            <numerusform>%n ошибки</numerusform>
+            <numerusform>%n ошибок</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>0 questions left</source>
+        <extracomment>Said when no question is left, alone or after the counts of right and wrong answers.</extracomment>
+        <translation>вопросов больше нет</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions left</source>
+        <translation>
+            <numerusform>остался %n вопрос</numerusform>
+            <numerusform>осталось %n вопроса</numerusform>
+            <numerusform>осталось %n вопросов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Flat keys</source>
+        <translation>Тональности с бемолями</translation>
+    </message>
+    <message>
+        <source>Sharp keys</source>
+        <translation>Тональности с диезами</translation>
+    </message>
+    <message>
+        <source>All keys</source>
+        <translation>Все тональности</translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation>Ваш выбор: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Signature</name>
+    <message>
+        <source></source>
+        <comment>What a key signature shows, as a screen reader says it; %n is the number of sharps or flats, 1 to 7.</comment>
+        <translation></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sharps</source>
+        <translation>
+            <numerusform>%n диез</numerusform>
+            <numerusform>%n диеза</numerusform>
+            <numerusform>%n диезов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n flats</source>
+        <translation>
+            <numerusform>%n бемоль</numerusform>
+            <numerusform>%n бемоля</numerusform>
+            <numerusform>%n бемолей</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
