@@ -19,24 +19,50 @@
 
 namespace {
 
-// How a musical tradition writes a major key's name: its seven letters or syllables from C to
-// B, and how it marks a sharp or a flat.
+// How a musical tradition writes a key's name: its seven letters or syllables from C to B, how it
+// marks a sharp or a flat, and how it names a minor key.
 struct Tradition {
     QStringList steps;  // C D E F G A B
     QString sharp;      // a suffix
     QString flat;
-    bool joined;  // suffixes joined to the letter (Fis, Es) rather than words (Fa dièse)
+    bool joined;          // suffixes joined to the letter (Fis, Es) rather than words (Fa dièse)
+    QString minor;        // the suffix of a minor key
+    bool minorLowercase;  // a minor key's letter in lower case (c-Moll)
 };
 
 const QMap<QString, Tradition>& traditions() {
     static const QMap<QString, Tradition> all = {
-        {"de", {{"C", "D", "E", "F", "G", "A", "H"}, "is", "es", true}},
-        {"nl", {{"C", "D", "E", "F", "G", "A", "B"}, "is", "es", true}},
-        {"fr", {{"Do", "Ré", "Mi", "Fa", "Sol", "La", "Si"}, " dièse", " bémol", false}},
-        {"es", {{"Do", "Re", "Mi", "Fa", "Sol", "La", "Si"}, " sostenido", " bemol", false}},
-        {"it", {{"Do", "Re", "Mi", "Fa", "Sol", "La", "Si"}, " diesis", " bemolle", false}},
-        {"pl", {{"C", "D", "E", "F", "G", "A", "H"}, "is", "es", true}},
-        {"ru", {{"До", "Ре", "Ми", "Фа", "Соль", "Ля", "Си"}, "-диез", "-бемоль", false}},
+        {"de", {{"C", "D", "E", "F", "G", "A", "H"}, "is", "es", true, "-Moll", true}},
+        {"nl", {{"C", "D", "E", "F", "G", "A", "B"}, "is", "es", true, " klein", true}},
+        {"fr",
+         {{"Do", "Ré", "Mi", "Fa", "Sol", "La", "Si"},
+          " dièse",
+          " bémol",
+          false,
+          " mineur",
+          false}},
+        {"es",
+         {{"Do", "Re", "Mi", "Fa", "Sol", "La", "Si"},
+          " sostenido",
+          " bemol",
+          false,
+          " menor",
+          false}},
+        {"it",
+         {{"Do", "Re", "Mi", "Fa", "Sol", "La", "Si"},
+          " diesis",
+          " bemolle",
+          false,
+          " minore",
+          false}},
+        {"pl", {{"C", "D", "E", "F", "G", "A", "H"}, "is", "es", true, "-moll", true}},
+        {"ru",
+         {{"До", "Ре", "Ми", "Фа", "Соль", "Ля", "Си"},
+          "-диез",
+          "-бемоль",
+          false,
+          " минор",
+          false}},
     };
     return all;
 }
@@ -99,8 +125,20 @@ int fifthsOfKey(int key) {
     return key <= 7 ? key : 7 - key;
 }
 
-QString translatedName(int key) {
-    const std::string english(keytable::keyName(key));
+// The place on the circle of fifths of a minor key's tonic, or nullopt. The relative minor lies
+// three semitones below its major on the letter two steps down: three fifths further round.
+std::optional<int> tonicFifthsOfMinor(QString name, const Tradition& tradition) {
+    if (!name.endsWith(tradition.minor) || name.isEmpty() ||
+        name[0].isLower() != tradition.minorLowercase) {
+        return std::nullopt;
+    }
+    name.chop(tradition.minor.size());
+    name[0] = name[0].toUpper();
+    return fifthsOf(name, tradition);
+}
+
+QString translatedName(int key, KeyMode mode = KeyMode::Major) {
+    const std::string english(keytable::keyName(key, mode));
     return QCoreApplication::translate("KeyName", english.c_str());
 }
 
@@ -193,16 +231,23 @@ void TranslationsTest::eachNameIsItsTraditionsNameForTheKey() {
                  qPrintable(QString("key %1 is named \"%2\"").arg(key).arg(names.last())));
     }
     QCOMPARE(names, expectedNames()[language]);
+    for (int key = 1; key <= keytable::kKeyCount; ++key) {
+        names << translatedName(key, KeyMode::Minor);
+        QVERIFY2(tonicFifthsOfMinor(names.last(), traditions()[language]) == fifthsOfKey(key) + 3,
+                 qPrintable(QString("key %1's minor is named \"%2\"").arg(key).arg(names.last())));
+    }
     QCOMPARE(names.removeDuplicates(), 0);
 
     ScriptedRandom random;
     Form1 form(random, language);
     auto* narrowest = form.findChild<QLabel*>("choice(3)");
     for (int key = 1; key <= keytable::kKeyCount; ++key) {
-        form.setChoiceText(3, std::string(keytable::keyName(key)));
-        QCOMPARE(narrowest->text(), names[key - 1]);
-        QVERIFY2(fits(narrowest->text(), narrowest->font(), narrowest->width()),
-                 qPrintable(narrowest->text()));
+        for (KeyMode mode : {KeyMode::Major, KeyMode::Minor}) {
+            form.setChoiceText(3, std::string(keytable::keyName(key, mode)));
+            QCOMPARE(narrowest->text(), translatedName(key, mode));
+            QVERIFY2(fits(narrowest->text(), narrowest->font(), narrowest->width()),
+                     qPrintable(narrowest->text()));
+        }
     }
 }
 

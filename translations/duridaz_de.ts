@@ -45,6 +45,45 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A drill for naming key signatures.</source>
+        <translation>Ein Trainer zum Benennen von Tonarten nach ihren Vorzeichen.</translation>
+    </message>
+    <message>
+        <source>See duridaz --help.</source>
+        <translation>Siehe duridaz --help.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no clef: choose treble, bass, alto or tenor.</source>
+        <translation>„%1“ ist kein Schlüssel: treble, bass, alto oder tenor wählen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option.</source>
+        <translation>„%1“ ist keine Option.</translation>
+    </message>
+    <message>
+        <source>Shows the key signatures in the clef given: treble, bass, alto or tenor.</source>
+        <translation>Zeigt die Vorzeichen im angegebenen Schlüssel: treble (Violinschlüssel), bass (Bassschlüssel), alto (Altschlüssel) oder tenor (Tenorschlüssel).</translation>
+    </message>
+    <message>
+        <source>clef</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Asks the minor keys of the signatures.</source>
+        <translation>Fragt die Molltonarten der Vorzeichen ab.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>About </source>
@@ -178,7 +217,7 @@
     <name>KeyName</name>
     <message>
         <source></source>
-        <comment>The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7 sharps, keys 8 to 14 have 1 to 7 flats; &quot;B&quot; is B natural (5 sharps), &quot;B Flat&quot; has 2 flats.</comment>
+        <comment>The relative minor of each signature: three semitones below its major key, on the letter two steps down (&quot;E Flat&quot; major and &quot;C Minor&quot; both have 3 flats). Write it as your tradition names a minor key.</comment>
         <translation></translation>
     </message>
     <message>
@@ -236,6 +275,62 @@
     <message>
         <source>C Flat</source>
         <translation>Ces</translation>
+    </message>
+    <message>
+        <source>E Minor</source>
+        <translation>e-Moll</translation>
+    </message>
+    <message>
+        <source>B Minor</source>
+        <translation>h-Moll</translation>
+    </message>
+    <message>
+        <source>F Sharp Minor</source>
+        <translation>fis-Moll</translation>
+    </message>
+    <message>
+        <source>C Sharp Minor</source>
+        <translation>cis-Moll</translation>
+    </message>
+    <message>
+        <source>G Sharp Minor</source>
+        <translation>gis-Moll</translation>
+    </message>
+    <message>
+        <source>D Sharp Minor</source>
+        <translation>dis-Moll</translation>
+    </message>
+    <message>
+        <source>A Sharp Minor</source>
+        <translation>ais-Moll</translation>
+    </message>
+    <message>
+        <source>D Minor</source>
+        <translation>d-Moll</translation>
+    </message>
+    <message>
+        <source>G Minor</source>
+        <translation>g-Moll</translation>
+    </message>
+    <message>
+        <source>C Minor</source>
+        <translation>c-Moll</translation>
+    </message>
+    <message>
+        <source>F Minor</source>
+        <translation>f-Moll</translation>
+    </message>
+    <message>
+        <source>B Flat Minor</source>
+        <translation>b-Moll</translation>
+    </message>
+    <message>
+        <source>E Flat Minor</source>
+        <translation>es-Moll</translation>
+    </message>
+    <message>
+        <source>A Flat Minor</source>
+        <translation>as-Moll</translation>
     </message>
 </context>
 <context>
@@ -359,6 +454,45 @@
             <numerusform>%n b</numerusform>
             <numerusform>%n b</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>&amp;Clef</source>
+        <translation>&amp;Schlüssel</translation>
+    </message>
+    <message>
+        <source>&amp;Treble</source>
+        <translation>&amp;Violinschlüssel</translation>
+    </message>
+    <message>
+        <source>&amp;Bass</source>
+        <translation>&amp;Bassschlüssel</translation>
+    </message>
+    <message>
+        <source>&amp;Alto</source>
+        <translation>&amp;Altschlüssel</translation>
+    </message>
+    <message>
+        <source>T&amp;enor</source>
+        <translation>T&amp;enorschlüssel</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tonarten</translation>
+    </message>
+    <message>
+        <source>&amp;Major</source>
+        <translation>&amp;Dur</translation>
+    </message>
+    <message>
+        <source>M&amp;inor</source>
+        <translation>&amp;Moll</translation>
+    </message>
+    <message>
+        <source>&amp;About Duridaz</source>
+        <translation>Über &amp;Duridaz</translation>
     </message>
 </context>
 </TS>

@@ -45,6 +45,45 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A drill for naming key signatures.</source>
+        <translation>Un ejercicio para nombrar armaduras.</translation>
+    </message>
+    <message>
+        <source>See duridaz --help.</source>
+        <translation>Véase duridaz --help.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no clef: choose treble, bass, alto or tenor.</source>
+        <translation>«%1» no es una clave: elija treble, bass, alto o tenor.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option.</source>
+        <translation>«%1» no es una opción.</translation>
+    </message>
+    <message>
+        <source>Shows the key signatures in the clef given: treble, bass, alto or tenor.</source>
+        <translation>Muestra las armaduras en la clave indicada: treble (sol), bass (fa), alto (do en tercera) o tenor (do en cuarta).</translation>
+    </message>
+    <message>
+        <source>clef</source>
+        <translation>clave</translation>
+    </message>
+    <message>
+        <source>Asks the minor keys of the signatures.</source>
+        <translation>Pregunta las tonalidades menores de las armaduras.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Muestra la versión.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>About </source>
@@ -178,7 +217,7 @@
     <name>KeyName</name>
     <message>
         <source></source>
-        <comment>The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7 sharps, keys 8 to 14 have 1 to 7 flats; &quot;B&quot; is B natural (5 sharps), &quot;B Flat&quot; has 2 flats.</comment>
+        <comment>The relative minor of each signature: three semitones below its major key, on the letter two steps down (&quot;E Flat&quot; major and &quot;C Minor&quot; both have 3 flats). Write it as your tradition names a minor key.</comment>
         <translation></translation>
     </message>
     <message>
@@ -236,6 +275,62 @@
     <message>
         <source>C Flat</source>
         <translation>Do bemol</translation>
+    </message>
+    <message>
+        <source>E Minor</source>
+        <translation>Mi menor</translation>
+    </message>
+    <message>
+        <source>B Minor</source>
+        <translation>Si menor</translation>
+    </message>
+    <message>
+        <source>F Sharp Minor</source>
+        <translation>Fa sostenido menor</translation>
+    </message>
+    <message>
+        <source>C Sharp Minor</source>
+        <translation>Do sostenido menor</translation>
+    </message>
+    <message>
+        <source>G Sharp Minor</source>
+        <translation>Sol sostenido menor</translation>
+    </message>
+    <message>
+        <source>D Sharp Minor</source>
+        <translation>Re sostenido menor</translation>
+    </message>
+    <message>
+        <source>A Sharp Minor</source>
+        <translation>La sostenido menor</translation>
+    </message>
+    <message>
+        <source>D Minor</source>
+        <translation>Re menor</translation>
+    </message>
+    <message>
+        <source>G Minor</source>
+        <translation>Sol menor</translation>
+    </message>
+    <message>
+        <source>C Minor</source>
+        <translation>Do menor</translation>
+    </message>
+    <message>
+        <source>F Minor</source>
+        <translation>Fa menor</translation>
+    </message>
+    <message>
+        <source>B Flat Minor</source>
+        <translation>Si bemol menor</translation>
+    </message>
+    <message>
+        <source>E Flat Minor</source>
+        <translation>Mi bemol menor</translation>
+    </message>
+    <message>
+        <source>A Flat Minor</source>
+        <translation>La bemol menor</translation>
     </message>
 </context>
 <context>
@@ -359,6 +454,45 @@
             <numerusform>%n bemol</numerusform>
             <numerusform>%n bemoles</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>&amp;Clef</source>
+        <translation>&amp;Clave</translation>
+    </message>
+    <message>
+        <source>&amp;Treble</source>
+        <translation>Clave de &amp;sol</translation>
+    </message>
+    <message>
+        <source>&amp;Bass</source>
+        <translation>Clave de &amp;fa</translation>
+    </message>
+    <message>
+        <source>&amp;Alto</source>
+        <translation>Clave de do en &amp;tercera</translation>
+    </message>
+    <message>
+        <source>T&amp;enor</source>
+        <translation>Clave de do en &amp;cuarta</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tonalidades</translation>
+    </message>
+    <message>
+        <source>&amp;Major</source>
+        <translation>&amp;Mayores</translation>
+    </message>
+    <message>
+        <source>M&amp;inor</source>
+        <translation>M&amp;enores</translation>
+    </message>
+    <message>
+        <source>&amp;About Duridaz</source>
+        <translation>&amp;Acerca de Duridaz</translation>
     </message>
 </context>
 </TS>

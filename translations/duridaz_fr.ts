@@ -45,6 +45,45 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A drill for naming key signatures.</source>
+        <translation>Un exercice pour nommer les armures.</translation>
+    </message>
+    <message>
+        <source>See duridaz --help.</source>
+        <translation>Voir duridaz --help.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no clef: choose treble, bass, alto or tenor.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une clé&#xa0;: choisissez treble, bass, alto ou tenor.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une option.</translation>
+    </message>
+    <message>
+        <source>Shows the key signatures in the clef given: treble, bass, alto or tenor.</source>
+        <translation>Affiche les armures dans la clé indiquée&#xa0;: treble (sol), bass (fa), alto (ut 3e ligne) ou tenor (ut 4e ligne).</translation>
+    </message>
+    <message>
+        <source>clef</source>
+        <translation>clé</translation>
+    </message>
+    <message>
+        <source>Asks the minor keys of the signatures.</source>
+        <translation>Demande les tonalités mineures des armures.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Affiche la version.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>About </source>
@@ -178,7 +217,7 @@
     <name>KeyName</name>
     <message>
         <source></source>
-        <comment>The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7 sharps, keys 8 to 14 have 1 to 7 flats; &quot;B&quot; is B natural (5 sharps), &quot;B Flat&quot; has 2 flats.</comment>
+        <comment>The relative minor of each signature: three semitones below its major key, on the letter two steps down (&quot;E Flat&quot; major and &quot;C Minor&quot; both have 3 flats). Write it as your tradition names a minor key.</comment>
         <translation></translation>
     </message>
     <message>
@@ -236,6 +275,62 @@
     <message>
         <source>C Flat</source>
         <translation>Do bémol</translation>
+    </message>
+    <message>
+        <source>E Minor</source>
+        <translation>Mi mineur</translation>
+    </message>
+    <message>
+        <source>B Minor</source>
+        <translation>Si mineur</translation>
+    </message>
+    <message>
+        <source>F Sharp Minor</source>
+        <translation>Fa dièse mineur</translation>
+    </message>
+    <message>
+        <source>C Sharp Minor</source>
+        <translation>Do dièse mineur</translation>
+    </message>
+    <message>
+        <source>G Sharp Minor</source>
+        <translation>Sol dièse mineur</translation>
+    </message>
+    <message>
+        <source>D Sharp Minor</source>
+        <translation>Ré dièse mineur</translation>
+    </message>
+    <message>
+        <source>A Sharp Minor</source>
+        <translation>La dièse mineur</translation>
+    </message>
+    <message>
+        <source>D Minor</source>
+        <translation>Ré mineur</translation>
+    </message>
+    <message>
+        <source>G Minor</source>
+        <translation>Sol mineur</translation>
+    </message>
+    <message>
+        <source>C Minor</source>
+        <translation>Do mineur</translation>
+    </message>
+    <message>
+        <source>F Minor</source>
+        <translation>Fa mineur</translation>
+    </message>
+    <message>
+        <source>B Flat Minor</source>
+        <translation>Si bémol mineur</translation>
+    </message>
+    <message>
+        <source>E Flat Minor</source>
+        <translation>Mi bémol mineur</translation>
+    </message>
+    <message>
+        <source>A Flat Minor</source>
+        <translation>La bémol mineur</translation>
     </message>
 </context>
 <context>
@@ -359,6 +454,45 @@
             <numerusform>%n bémol</numerusform>
             <numerusform>%n bémols</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>&amp;Clef</source>
+        <translation>&amp;Clé</translation>
+    </message>
+    <message>
+        <source>&amp;Treble</source>
+        <translation>Clé de &amp;sol</translation>
+    </message>
+    <message>
+        <source>&amp;Bass</source>
+        <translation>Clé de &amp;fa</translation>
+    </message>
+    <message>
+        <source>&amp;Alto</source>
+        <translation>Clé d’&amp;ut 3e ligne</translation>
+    </message>
+    <message>
+        <source>T&amp;enor</source>
+        <translation>Clé d’ut &amp;4e ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tonalités</translation>
+    </message>
+    <message>
+        <source>&amp;Major</source>
+        <translation>&amp;Majeures</translation>
+    </message>
+    <message>
+        <source>M&amp;inor</source>
+        <translation>M&amp;ineures</translation>
+    </message>
+    <message>
+        <source>&amp;About Duridaz</source>
+        <translation>À &amp;propos de Duridaz</translation>
     </message>
 </context>
 </TS>

@@ -45,6 +45,45 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A drill for naming key signatures.</source>
+        <translation>Un esercizio per riconoscere le armature di chiave.</translation>
+    </message>
+    <message>
+        <source>See duridaz --help.</source>
+        <translation>Vedere duridaz --help.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no clef: choose treble, bass, alto or tenor.</source>
+        <translation>«%1» non è una chiave: scegliere tra treble, bass, alto e tenor.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option.</source>
+        <translation>«%1» non è un’opzione.</translation>
+    </message>
+    <message>
+        <source>Shows the key signatures in the clef given: treble, bass, alto or tenor.</source>
+        <translation>Mostra le armature nella chiave indicata: treble (violino), bass (basso), alto (contralto) o tenor (tenore).</translation>
+    </message>
+    <message>
+        <source>clef</source>
+        <translation>chiave</translation>
+    </message>
+    <message>
+        <source>Asks the minor keys of the signatures.</source>
+        <translation>Chiede le tonalità minori delle armature.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Mostra questo aiuto.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Mostra la versione.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>About </source>
@@ -178,7 +217,7 @@
     <name>KeyName</name>
     <message>
         <source></source>
-        <comment>The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7 sharps, keys 8 to 14 have 1 to 7 flats; &quot;B&quot; is B natural (5 sharps), &quot;B Flat&quot; has 2 flats.</comment>
+        <comment>The relative minor of each signature: three semitones below its major key, on the letter two steps down (&quot;E Flat&quot; major and &quot;C Minor&quot; both have 3 flats). Write it as your tradition names a minor key.</comment>
         <translation></translation>
     </message>
     <message>
@@ -236,6 +275,62 @@
     <message>
         <source>C Flat</source>
         <translation>Do bemolle</translation>
+    </message>
+    <message>
+        <source>E Minor</source>
+        <translation>Mi minore</translation>
+    </message>
+    <message>
+        <source>B Minor</source>
+        <translation>Si minore</translation>
+    </message>
+    <message>
+        <source>F Sharp Minor</source>
+        <translation>Fa diesis minore</translation>
+    </message>
+    <message>
+        <source>C Sharp Minor</source>
+        <translation>Do diesis minore</translation>
+    </message>
+    <message>
+        <source>G Sharp Minor</source>
+        <translation>Sol diesis minore</translation>
+    </message>
+    <message>
+        <source>D Sharp Minor</source>
+        <translation>Re diesis minore</translation>
+    </message>
+    <message>
+        <source>A Sharp Minor</source>
+        <translation>La diesis minore</translation>
+    </message>
+    <message>
+        <source>D Minor</source>
+        <translation>Re minore</translation>
+    </message>
+    <message>
+        <source>G Minor</source>
+        <translation>Sol minore</translation>
+    </message>
+    <message>
+        <source>C Minor</source>
+        <translation>Do minore</translation>
+    </message>
+    <message>
+        <source>F Minor</source>
+        <translation>Fa minore</translation>
+    </message>
+    <message>
+        <source>B Flat Minor</source>
+        <translation>Si bemolle minore</translation>
+    </message>
+    <message>
+        <source>E Flat Minor</source>
+        <translation>Mi bemolle minore</translation>
+    </message>
+    <message>
+        <source>A Flat Minor</source>
+        <translation>La bemolle minore</translation>
     </message>
 </context>
 <context>
@@ -359,6 +454,45 @@
             <numerusform>%n bemolle</numerusform>
             <numerusform>%n bemolli</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>&amp;Clef</source>
+        <translation>&amp;Chiave</translation>
+    </message>
+    <message>
+        <source>&amp;Treble</source>
+        <translation>Chiave di &amp;violino</translation>
+    </message>
+    <message>
+        <source>&amp;Bass</source>
+        <translation>Chiave di &amp;basso</translation>
+    </message>
+    <message>
+        <source>&amp;Alto</source>
+        <translation>Chiave di c&amp;ontralto</translation>
+    </message>
+    <message>
+        <source>T&amp;enor</source>
+        <translation>Chiave di &amp;tenore</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tonalità</translation>
+    </message>
+    <message>
+        <source>&amp;Major</source>
+        <translation>&amp;Maggiori</translation>
+    </message>
+    <message>
+        <source>M&amp;inor</source>
+        <translation>M&amp;inori</translation>
+    </message>
+    <message>
+        <source>&amp;About Duridaz</source>
+        <translation>Informazioni &amp;su Duridaz</translation>
     </message>
 </context>
 </TS>

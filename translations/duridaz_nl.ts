@@ -45,6 +45,45 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A drill for naming key signatures.</source>
+        <translation>Een oefening in het benoemen van voortekeningen.</translation>
+    </message>
+    <message>
+        <source>See duridaz --help.</source>
+        <translation>Zie duridaz --help.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no clef: choose treble, bass, alto or tenor.</source>
+        <translation>‘%1’ is geen sleutel: kies treble, bass, alto of tenor.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option.</source>
+        <translation>‘%1’ is geen optie.</translation>
+    </message>
+    <message>
+        <source>Shows the key signatures in the clef given: treble, bass, alto or tenor.</source>
+        <translation>Toont de voortekeningen in de gegeven sleutel: treble (vioolsleutel), bass (bassleutel), alto (altsleutel) of tenor (tenorsleutel).</translation>
+    </message>
+    <message>
+        <source>clef</source>
+        <translation>sleutel</translation>
+    </message>
+    <message>
+        <source>Asks the minor keys of the signatures.</source>
+        <translation>Vraagt de kleine toonsoorten bij de voortekeningen.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Toont deze hulp.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Toont de versie.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>About </source>
@@ -178,7 +217,7 @@
     <name>KeyName</name>
     <message>
         <source></source>
-        <comment>The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7 sharps, keys 8 to 14 have 1 to 7 flats; &quot;B&quot; is B natural (5 sharps), &quot;B Flat&quot; has 2 flats.</comment>
+        <comment>The relative minor of each signature: three semitones below its major key, on the letter two steps down (&quot;E Flat&quot; major and &quot;C Minor&quot; both have 3 flats). Write it as your tradition names a minor key.</comment>
         <translation></translation>
     </message>
     <message>
@@ -236,6 +275,62 @@
     <message>
         <source>C Flat</source>
         <translation>Ces</translation>
+    </message>
+    <message>
+        <source>E Minor</source>
+        <translation>e klein</translation>
+    </message>
+    <message>
+        <source>B Minor</source>
+        <translation>b klein</translation>
+    </message>
+    <message>
+        <source>F Sharp Minor</source>
+        <translation>fis klein</translation>
+    </message>
+    <message>
+        <source>C Sharp Minor</source>
+        <translation>cis klein</translation>
+    </message>
+    <message>
+        <source>G Sharp Minor</source>
+        <translation>gis klein</translation>
+    </message>
+    <message>
+        <source>D Sharp Minor</source>
+        <translation>dis klein</translation>
+    </message>
+    <message>
+        <source>A Sharp Minor</source>
+        <translation>ais klein</translation>
+    </message>
+    <message>
+        <source>D Minor</source>
+        <translation>d klein</translation>
+    </message>
+    <message>
+        <source>G Minor</source>
+        <translation>g klein</translation>
+    </message>
+    <message>
+        <source>C Minor</source>
+        <translation>c klein</translation>
+    </message>
+    <message>
+        <source>F Minor</source>
+        <translation>f klein</translation>
+    </message>
+    <message>
+        <source>B Flat Minor</source>
+        <translation>bes klein</translation>
+    </message>
+    <message>
+        <source>E Flat Minor</source>
+        <translation>es klein</translation>
+    </message>
+    <message>
+        <source>A Flat Minor</source>
+        <translation>as klein</translation>
     </message>
 </context>
 <context>
@@ -359,6 +454,45 @@
             <numerusform>%n mol</numerusform>
             <numerusform>%n mollen</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>&amp;Clef</source>
+        <translation>&amp;Sleutel</translation>
+    </message>
+    <message>
+        <source>&amp;Treble</source>
+        <translation>&amp;Vioolsleutel</translation>
+    </message>
+    <message>
+        <source>&amp;Bass</source>
+        <translation>&amp;Bassleutel</translation>
+    </message>
+    <message>
+        <source>&amp;Alto</source>
+        <translation>&amp;Altsleutel</translation>
+    </message>
+    <message>
+        <source>T&amp;enor</source>
+        <translation>&amp;Tenorsleutel</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Toonsoorten</translation>
+    </message>
+    <message>
+        <source>&amp;Major</source>
+        <translation>&amp;Groot</translation>
+    </message>
+    <message>
+        <source>M&amp;inor</source>
+        <translation>&amp;Klein</translation>
+    </message>
+    <message>
+        <source>&amp;About Duridaz</source>
+        <translation>&amp;Over Duridaz</translation>
     </message>
 </context>
 </TS>

@@ -45,6 +45,45 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A drill for naming key signatures.</source>
+        <translation>Ćwiczenie w rozpoznawaniu tonacji po znakach przykluczowych.</translation>
+    </message>
+    <message>
+        <source>See duridaz --help.</source>
+        <translation>Zobacz duridaz --help.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no clef: choose treble, bass, alto or tenor.</source>
+        <translation>„%1” nie jest kluczem: wybierz treble, bass, alto lub tenor.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option.</source>
+        <translation>„%1” nie jest opcją.</translation>
+    </message>
+    <message>
+        <source>Shows the key signatures in the clef given: treble, bass, alto or tenor.</source>
+        <translation>Pokazuje znaki przykluczowe w podanym kluczu: treble (wiolinowy), bass (basowy), alto (altowy) lub tenor (tenorowy).</translation>
+    </message>
+    <message>
+        <source>clef</source>
+        <translation>klucz</translation>
+    </message>
+    <message>
+        <source>Asks the minor keys of the signatures.</source>
+        <translation>Pyta o tonacje molowe znaków przykluczowych.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Pokazuje tę pomoc.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Pokazuje wersję.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Go</source>
@@ -178,7 +217,7 @@
     <name>KeyName</name>
     <message>
         <source></source>
-        <comment>The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7 sharps, keys 8 to 14 have 1 to 7 flats; &quot;B&quot; is B natural (5 sharps), &quot;B Flat&quot; has 2 flats.</comment>
+        <comment>The relative minor of each signature: three semitones below its major key, on the letter two steps down (&quot;E Flat&quot; major and &quot;C Minor&quot; both have 3 flats). Write it as your tradition names a minor key.</comment>
         <translation></translation>
     </message>
     <message>
@@ -236,6 +275,62 @@
     <message>
         <source>C Flat</source>
         <translation>Ces</translation>
+    </message>
+    <message>
+        <source>E Minor</source>
+        <translation>e-moll</translation>
+    </message>
+    <message>
+        <source>B Minor</source>
+        <translation>h-moll</translation>
+    </message>
+    <message>
+        <source>F Sharp Minor</source>
+        <translation>fis-moll</translation>
+    </message>
+    <message>
+        <source>C Sharp Minor</source>
+        <translation>cis-moll</translation>
+    </message>
+    <message>
+        <source>G Sharp Minor</source>
+        <translation>gis-moll</translation>
+    </message>
+    <message>
+        <source>D Sharp Minor</source>
+        <translation>dis-moll</translation>
+    </message>
+    <message>
+        <source>A Sharp Minor</source>
+        <translation>ais-moll</translation>
+    </message>
+    <message>
+        <source>D Minor</source>
+        <translation>d-moll</translation>
+    </message>
+    <message>
+        <source>G Minor</source>
+        <translation>g-moll</translation>
+    </message>
+    <message>
+        <source>C Minor</source>
+        <translation>c-moll</translation>
+    </message>
+    <message>
+        <source>F Minor</source>
+        <translation>f-moll</translation>
+    </message>
+    <message>
+        <source>B Flat Minor</source>
+        <translation>b-moll</translation>
+    </message>
+    <message>
+        <source>E Flat Minor</source>
+        <translation>es-moll</translation>
+    </message>
+    <message>
+        <source>A Flat Minor</source>
+        <translation>as-moll</translation>
     </message>
 </context>
 <context>
@@ -364,6 +459,45 @@
             <numerusform>%n bemole</numerusform>
             <numerusform>%n bemoli</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>&amp;Clef</source>
+        <translation>&amp;Klucz</translation>
+    </message>
+    <message>
+        <source>&amp;Treble</source>
+        <translation>Klucz &amp;wiolinowy</translation>
+    </message>
+    <message>
+        <source>&amp;Bass</source>
+        <translation>Klucz &amp;basowy</translation>
+    </message>
+    <message>
+        <source>&amp;Alto</source>
+        <translation>Klucz &amp;altowy</translation>
+    </message>
+    <message>
+        <source>T&amp;enor</source>
+        <translation>Klucz &amp;tenorowy</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tonacje</translation>
+    </message>
+    <message>
+        <source>&amp;Major</source>
+        <translation>&amp;Durowe</translation>
+    </message>
+    <message>
+        <source>M&amp;inor</source>
+        <translation>&amp;Molowe</translation>
+    </message>
+    <message>
+        <source>&amp;About Duridaz</source>
+        <translation>&amp;O programie Duridaz</translation>
     </message>
 </context>
 </TS>

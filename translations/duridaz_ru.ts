@@ -45,6 +45,45 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A drill for naming key signatures.</source>
+        <translation>Тренажёр для определения тональностей по ключевым знакам.</translation>
+    </message>
+    <message>
+        <source>See duridaz --help.</source>
+        <translation>См. duridaz --help.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no clef: choose treble, bass, alto or tenor.</source>
+        <translation>«%1» — не ключ: выберите treble, bass, alto или tenor.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option.</source>
+        <translation>«%1» — не параметр.</translation>
+    </message>
+    <message>
+        <source>Shows the key signatures in the clef given: treble, bass, alto or tenor.</source>
+        <translation>Показывает ключевые знаки в указанном ключе: treble (скрипичный), bass (басовый), alto (альтовый) или tenor (теноровый).</translation>
+    </message>
+    <message>
+        <source>clef</source>
+        <translation>ключ</translation>
+    </message>
+    <message>
+        <source>Asks the minor keys of the signatures.</source>
+        <translation>Спрашивает минорные тональности ключевых знаков.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Показывает эту справку.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Показывает версию.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Go</source>
@@ -178,7 +217,7 @@
     <name>KeyName</name>
     <message>
         <source></source>
-        <comment>The name of a major key as a musician of your language writes it. Keys 1 to 7 have 1 to 7 sharps, keys 8 to 14 have 1 to 7 flats; &quot;B&quot; is B natural (5 sharps), &quot;B Flat&quot; has 2 flats.</comment>
+        <comment>The relative minor of each signature: three semitones below its major key, on the letter two steps down (&quot;E Flat&quot; major and &quot;C Minor&quot; both have 3 flats). Write it as your tradition names a minor key.</comment>
         <translation></translation>
     </message>
     <message>
@@ -236,6 +275,62 @@
     <message>
         <source>C Flat</source>
         <translation>До-бемоль</translation>
+    </message>
+    <message>
+        <source>E Minor</source>
+        <translation>Ми минор</translation>
+    </message>
+    <message>
+        <source>B Minor</source>
+        <translation>Си минор</translation>
+    </message>
+    <message>
+        <source>F Sharp Minor</source>
+        <translation>Фа-диез минор</translation>
+    </message>
+    <message>
+        <source>C Sharp Minor</source>
+        <translation>До-диез минор</translation>
+    </message>
+    <message>
+        <source>G Sharp Minor</source>
+        <translation>Соль-диез минор</translation>
+    </message>
+    <message>
+        <source>D Sharp Minor</source>
+        <translation>Ре-диез минор</translation>
+    </message>
+    <message>
+        <source>A Sharp Minor</source>
+        <translation>Ля-диез минор</translation>
+    </message>
+    <message>
+        <source>D Minor</source>
+        <translation>Ре минор</translation>
+    </message>
+    <message>
+        <source>G Minor</source>
+        <translation>Соль минор</translation>
+    </message>
+    <message>
+        <source>C Minor</source>
+        <translation>До минор</translation>
+    </message>
+    <message>
+        <source>F Minor</source>
+        <translation>Фа минор</translation>
+    </message>
+    <message>
+        <source>B Flat Minor</source>
+        <translation>Си-бемоль минор</translation>
+    </message>
+    <message>
+        <source>E Flat Minor</source>
+        <translation>Ми-бемоль минор</translation>
+    </message>
+    <message>
+        <source>A Flat Minor</source>
+        <translation>Ля-бемоль минор</translation>
     </message>
 </context>
 <context>
@@ -364,6 +459,45 @@
             <numerusform>%n бемоля</numerusform>
             <numerusform>%n бемолей</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>&amp;Clef</source>
+        <translation>&amp;Ключ</translation>
+    </message>
+    <message>
+        <source>&amp;Treble</source>
+        <translation>&amp;Скрипичный</translation>
+    </message>
+    <message>
+        <source>&amp;Bass</source>
+        <translation>&amp;Басовый</translation>
+    </message>
+    <message>
+        <source>&amp;Alto</source>
+        <translation>&amp;Альтовый</translation>
+    </message>
+    <message>
+        <source>T&amp;enor</source>
+        <translation>&amp;Теноровый</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Тональности</translation>
+    </message>
+    <message>
+        <source>&amp;Major</source>
+        <translation>&amp;Мажорные</translation>
+    </message>
+    <message>
+        <source>M&amp;inor</source>
+        <translation>Ми&amp;норные</translation>
+    </message>
+    <message>
+        <source>&amp;About Duridaz</source>
+        <translation>О &amp;программе Duridaz</translation>
     </message>
 </context>
 </TS>
