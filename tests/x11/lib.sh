@@ -81,9 +81,15 @@ ensure_session_bus() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
-# Reads the program's accessibility tree into TREE, one control a line (see labels.py).
+# Reads the program's accessibility tree into TREE, one control a line (see labels.py). On a
+# loaded machine the accessibility bus may not answer the first call in time: it tries thrice.
 read_tree() {
-    TREE=$(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/labels.py")
+    local attempt
+    for attempt in 1 2 3; do
+        TREE=$(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/labels.py" 2>/dev/null) && return
+        sleep 1
+    done
+    fail "the accessibility bus did not answer three times"
 }
 
 # Prints the accessible name of the control whose top-left corner is at x y, from TREE.
