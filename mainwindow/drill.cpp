@@ -127,6 +127,7 @@ void Drill::resetCounters() {
     view_.setCaption(Caption::QuestionsLeft, view_.caption(Caption::Questions));
     view_.setCaption(Caption::Wrong, "0");
     view_.setCaption(Caption::Right, "0");
+    events_.quizStarted({state_.clef, state_.mode, counters().left});
     events_.countersShown(counters());
 }
 
@@ -260,7 +261,8 @@ void Drill::replaceGradedQuestion() {
 
 void Drill::grade() {
     const bool right = engine_.CheckAnswer();
-    events_.graded({right, state_.rightPos, counters()});
+    const int seconds = static_cast<int>(counter::valueOf(view_.caption(Caption::Seconds)));
+    events_.graded({right, state_.rightPos, counters(), seconds});
     if (!right) {
         setPhase(DrillPhase::FeedbackPause);
     }

@@ -44,6 +44,7 @@ public:
     void onPauseEnd();
 
     const QuizState& state() const { return state_; }
+    void practise(const KeyWeights* weights) { engine_.practise(weights); }
     DrillPhase phase() const { return phase_; }
 
 private:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clef.h"
+#include "keymode.h"
 #include "keytable.h"
 #include "question.h"
 
@@ -15,8 +17,16 @@ enum class DrillCommand { Go, Stop, Restart };
 
 struct Grading {
     bool right = false;
-    int rightPos = 0;   // where the correct name stands
-    Counters counters;  // after the grading
+    int rightPos = 0;        // where the correct name stands
+    Counters counters;       // after the grading
+    int secondsAllowed = 0;  // the seconds per question the question was graded at
+};
+
+// A quiz begins: Go prepared a new one, or Restart set the counters back for one.
+struct QuizStart {
+    Clef clef = Clef::Treble;
+    KeyMode mode = KeyMode::Major;
+    int questions = 0;
 };
 
 // What happened in the drill, as it happens. Everything one command or tick does comes before
@@ -25,6 +35,7 @@ class DrillEvents {
 public:
     virtual ~DrillEvents() = default;
 
+    virtual void quizStarted(const QuizStart& start) = 0;
     virtual void questionShown(const Question& question) = 0;
     // The arrow points at answer pos; 0 when no answer is pointed at (the arrow was not found).
     virtual void answerChosen(int pos) = 0;

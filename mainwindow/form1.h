@@ -32,6 +32,11 @@ public:
 
     const QuizState& state() const { return drill_.state(); }
 
+    // Hears every event of the drill after the window and its narrator have.
+    void listen(DrillEvents& listener) { listeners_.push_back(&listener); }
+    // The drill practises the keys missed, by these weights, or not when none.
+    void practise(const KeyWeights* weights) { drill_.practise(weights); }
+
     // The choices of the window's menu, also made from the command line.
     void chooseClef(Clef clef);
     void chooseMode(KeyMode mode);
@@ -51,6 +56,7 @@ public:
     void showRestPicture(Clef clef) override;
 
     // DrillEvents: each is shown on the controls' descriptions and passed to the narrator.
+    void quizStarted(const QuizStart& start) override;
     void questionShown(const Question& question) override;
     void answerChosen(int pos) override;
     void graded(const Grading& grading) override;
@@ -81,6 +87,12 @@ private:
     void describeCaption(Caption which);
     void describePicture(int key);
     void tell(const QString& phrase);
+    template <typename... Event, typename... Args>
+    void forward(void (DrillEvents::*happened)(Event...), const Args&... args) {
+        for (DrillEvents* listener : listeners_) {
+            (listener->*happened)(args...);
+        }
+    }
     QLabel* captionLabel(Caption which) const;
 
     // The window's event procedures.
@@ -98,6 +110,7 @@ private:
     QPixmap lamp_;
 
     Narrator narrator_;
+    std::vector<DrillEvents*> listeners_{&narrator_};
     int correctShown_ = 0;  // the answer shown as the correct one after a wrong grading
     PreciseTimer::Factory timers_;
     Drill drill_;

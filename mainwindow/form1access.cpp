@@ -259,14 +259,18 @@ void Form1::describePicture(int key) {
                                          : Narrator::titled(tr("Key signature"), signature));
 }
 
+void Form1::quizStarted(const QuizStart& start) {
+    forward(&DrillEvents::quizStarted, start);
+}
+
 void Form1::questionShown(const Question& question) {
     describePicture(question.pictureShown ? question.key : 0);
     setAccessibleDescription({});  // a quiz runs: the last one's result is old news
-    narrator_.questionShown(question);
+    forward(&DrillEvents::questionShown, question);
 }
 
 void Form1::answerChosen(int pos) {
-    narrator_.answerChosen(pos);
+    forward(&DrillEvents::answerChosen, pos);
 }
 
 void Form1::graded(const Grading& grading) {
@@ -274,11 +278,11 @@ void Form1::graded(const Grading& grading) {
         correctShown_ = grading.rightPos;
         describeAnswer(grading.rightPos);
     }
-    narrator_.graded(grading);
+    forward(&DrillEvents::graded, grading);
 }
 
 void Form1::countersShown(const Counters& counters) {
-    narrator_.countersShown(counters);
+    forward(&DrillEvents::countersShown, counters);
 }
 
 void Form1::pauseEnded() {
@@ -286,26 +290,26 @@ void Form1::pauseEnded() {
     for (int pos = 1; pos <= 4; ++pos) {
         describeAnswer(pos);
     }
-    narrator_.pauseEnded();
+    forward(&DrillEvents::pauseEnded);
 }
 
 void Form1::commandActed(DrillCommand command) {
-    narrator_.commandActed(command);
+    forward(&DrillEvents::commandActed, command);
 }
 
 void Form1::keyKindShown(keytable::KeyKind kind) {
-    narrator_.keyKindShown(kind);
+    forward(&DrillEvents::keyKindShown, kind);
 }
 
 void Form1::quizEnded(const Counters& counters) {
     setAccessibleDescription(Narrator::quizOver(counters));
     QAccessibleEvent over(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&over);
-    narrator_.quizEnded(counters);
+    forward(&DrillEvents::quizEnded, counters);
 }
 
 void Form1::turnEnded() {
-    narrator_.turnEnded();
+    forward(&DrillEvents::turnEnded);
 }
 
 // A phrase is heard only where the listener is: while a setting has the focus, the screen

@@ -15,6 +15,7 @@ class Narrator : public DrillEvents {
 public:
     explicit Narrator(std::function<void(const QString&)> say);
 
+    void quizStarted(const QuizStart& /*start*/) override {}
     void questionShown(const Question& question) override;
     void answerChosen(int pos) override;
     void graded(const Grading& grading) override;

@@ -12,11 +12,28 @@ int QuizEngine::drawKey(int span, int base) {
     return wholeNumber(random_.next(), span, base);
 }
 
+// A draw r falls on the key whose share of the weights it reaches, in key order.
+int QuizEngine::drawWeightedKey(keytable::KeyRange keys) {
+    random_.reseed();
+    double total = 0;
+    for (int key = keys.first; key < keys.first + keys.count; ++key) {
+        total += weights_->weight(key);
+    }
+    double reach = static_cast<double>(random_.next()) * total;
+    for (int key = keys.first; key < keys.first + keys.count - 1; ++key) {
+        reach -= weights_->weight(key);
+        if (reach < 0) {
+            return key;
+        }
+    }
+    return keys.first + keys.count - 1;
+}
+
 bool QuizEngine::PickQuestion() {
     const int previous = state_.keyNum;
     const auto keys = keytable::keysOfKind(state_.keyKind);
     do {
-        state_.keyNum = drawKey(keys.count, keys.first);
+        state_.keyNum = weights_ ? drawWeightedKey(keys) : drawKey(keys.count, keys.first);
     } while (state_.keyNum == previous);
 
     const std::string file = keytable::pictureFile(state_.keyNum, state_.clef);

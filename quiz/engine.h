@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "practice.h"
 #include "question.h"
 #include "quizstate.h"
 #include "quizview.h"
@@ -27,11 +28,16 @@ public:
     // The three preparation steps, always together and in this order.
     Question prepareQuestion();
 
+    // Draws the next keys by these weights, or, with none, each key of the kind alike.
+    void practise(const KeyWeights* weights) { weights_ = weights; }
+
 private:
     int drawKey(int span, int base);
+    int drawWeightedKey(keytable::KeyRange keys);
     void countOne(Caption counter);
 
     QuizState& state_;
     QuizView& view_;
     RandomSource& random_;
+    const KeyWeights* weights_ = nullptr;
 };

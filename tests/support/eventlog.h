@@ -10,6 +10,7 @@
 // the ends of quizzes. Its own checks run on every event: no question is graded twice.
 class EventLog : public DrillEvents {
 public:
+    void quizStarted(const QuizStart& start) override { starts.push_back(start); }
     void questionShown(const Question& question) override {
         last = question;
         ++questions;
@@ -32,6 +33,7 @@ public:
     }
     void turnEnded() override { ++turns; }
 
+    std::vector<QuizStart> starts;
     Question last;      // the question on show
     int questions = 0;  // how many have been shown
     int chosen = 0;
