@@ -45,17 +45,23 @@ bool isSmallRegularFile(const struct stat& info) {
     return S_ISREG(info.st_mode) && info.st_size <= kMaxFileBytes;
 }
 
-// A device is never opened, since opening some has effects of its own. O_NONBLOCK keeps a
-// named pipe put in the file's place since the stat from blocking the open, and fstat then
-// turns it away. The read stops at the size found, however much the file grows meanwhile.
-std::optional<QByteArray> readRegularFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
+// The name is looked up once, with O_PATH, which opens nothing: no device's open runs and no
+// named pipe waits for a writer. Only a small regular file found so is opened for reading,
+// through /proc/self/fd, which reaches that very file whatever the name stands for by then.
+// The read stops at the size found, however much the file grows meanwhile.
+std::optional<QByteArray> readRegularFile(const QString& path,
+                                          const std::function<void()>& meanwhile) {
+    FileDescriptor found(::open(QFile::encodeName(path).constData(), O_PATH | O_CLOEXEC));
     struct stat info {};
-    if (::stat(name.constData(), &info) != 0 || !isSmallRegularFile(info)) {
+    if (found.get() < 0 || ::fstat(found.get(), &info) != 0 || !isSmallRegularFile(info)) {
         return std::nullopt;
     }
-    FileDescriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !isSmallRegularFile(info)) {
+    if (meanwhile) {
+        meanwhile();
+    }
+    const QByteArray link = "/proc/self/fd/" + QByteArray::number(found.get());
+    FileDescriptor file(::open(link.constData(), O_RDONLY | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0) {
         return std::nullopt;
     }
     QByteArray data;
@@ -273,10 +279,14 @@ std::optional<QImage> decodeOther(QByteArray& data) {
 
 }  // namespace
 
-std::optional<QImage> loadPictureFile(const QString& path) {
-    auto data = readRegularFile(path);
+std::optional<QImage> loadPictureFile(const QString& path, const std::function<void()>& meanwhile) {
+    auto data = readRegularFile(path, meanwhile);
     if (!data || data->isEmpty()) {
         return std::nullopt;
     }
     return isGif(*data) ? decodeGif(*data) : decodeOther(*data);
+}
+
+std::optional<QImage> loadPictureFile(const QString& path) {
+    return loadPictureFile(path, {});
 }

@@ -1,10 +1,15 @@
 // Picture files that are not what they should be, through the one function that reads them:
 // the committed bad files, the things that can stand in a picture's place in a folder
-// (a folder, a named pipe, a device, a dangling link, an oversized file), and pictures that
-// change between two reads. A named pipe or a device must be turned away at once: the test's
-// time limit in CTest turns a hang into a failure.
+// (a folder, a named pipe, a device, a dangling link, an oversized file), a name that comes to
+// stand for something else while it is read, and pictures that change between two reads. A
+// named pipe or a device must be turned away at once, unopened: the test's time limit in
+// CTest turns a hang into a failure.
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <climits>
+#include <cstdio>
 
 #include <QDir>
 #include <QFile>
@@ -62,6 +67,28 @@ QSize loadedSize(const QString& path) {
     return image ? image->size() : QSize();
 }
 
+// Tells whether anything has opened a file since the watch began; a look-up with O_PATH,
+// which opens nothing, does not count.
+class OpenWatch {
+public:
+    explicit OpenWatch(const QString& path)
+        : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)),
+          watch_(::inotify_add_watch(fd_, QFile::encodeName(path).constData(),
+                                     IN_OPEN | IN_DONT_FOLLOW)) {}
+    ~OpenWatch() { ::close(fd_); }
+    OpenWatch(const OpenWatch&) = delete;
+    OpenWatch& operator=(const OpenWatch&) = delete;
+    bool isWatching() const { return watch_ >= 0; }
+    bool opened() const {
+        char event[sizeof(inotify_event) + NAME_MAX + 1];
+        return ::read(fd_, event, sizeof event) > 0;
+    }
+
+private:
+    int fd_;
+    int watch_;
+};
+
 bool copyFile(const QString& from, const QString& to) {
     QFile::remove(to);
     return QFile::copy(from, to);
@@ -81,6 +108,8 @@ private slots:
     void aFramePartlyOffTheScreenShowsWhatIsOnIt();
     void thingsThatAreNotRegularFilesAreRefused_data();
     void thingsThatAreNotRegularFilesAreRefused();
+    void theFileFoundIsTheFileRead_data();
+    void theFileFoundIsTheFileRead();
     void aFileOverTheSizeCapIsRefusedAndOneAtItIsRead();
     void aChangedPictureIsReadAfresh();
 
@@ -176,7 +205,45 @@ void BadFilesTest::thingsThatAreNotRegularFilesAreRefused() {
         // A regular file that says it is empty and yet has something to read.
         QVERIFY(QFile::link("/proc/self/status", name));
     }
+    // Not even opened: a folder or a named pipe in the name's place is only looked at.
+    const OpenWatch watch(name);
     QVERIFY(!loadPictureFile(name));
+    QVERIFY2(!watch.opened(), "opened");
+}
+
+void BadFilesTest::theFileFoundIsTheFileRead_data() {
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"another picture", "named pipe", "link to /dev/zero"}) {
+        QTest::newRow(kind) << QString(kind);
+    }
+}
+
+// The name is made to stand for something else between the check of the file and its
+// opening: what is read is still the picture that was checked, and the newcomer is not even
+// opened.
+void BadFilesTest::theFileFoundIsTheFileRead() {
+    QFETCH(QString, kind);
+    const QString name = path("5.gif");
+    const QString other = path("other");
+    QVERIFY(copyFile(QDir(kAssets).filePath("5.gif"), name));
+    if (kind == "another picture") {
+        QVERIFY(copyFile(QDir(kAssets).filePath("6.gif"), other));
+    } else if (kind == "named pipe") {
+        QCOMPARE(::mkfifo(QFile::encodeName(other).constData(), 0600), 0);
+    } else {
+        QVERIFY(QFile::link("/dev/zero", other));
+    }
+    const OpenWatch newcomer(other);
+    QVERIFY(newcomer.isWatching());
+    int renamed = -1;
+    const auto image = loadPictureFile(name, [&] {
+        renamed =
+            std::rename(QFile::encodeName(other).constData(), QFile::encodeName(name).constData());
+    });
+    QCOMPARE(renamed, 0);
+    QVERIFY(image);
+    QCOMPARE(*image, *loadPictureFile(QDir(kAssets).filePath("5.gif")));
+    QVERIFY2(!newcomer.opened(), "the newcomer was opened");
 }
 
 void BadFilesTest::aFileOverTheSizeCapIsRefusedAndOneAtItIsRead() {
