@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QImageReader>
+#include <QtEndian>
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -254,37 +255,92 @@ std::optional<QImage> decodeGif(const QByteArray& data) {
     }
 }
 
-bool isGif(const QByteArray& data) {
-    return data.startsWith("GIF87a") || data.startsWith("GIF89a");
-}
-
-// Other formats go to Qt's readers, with the size they announce checked before they decode.
-std::optional<QImage> decodeOther(QByteArray& data) {
-    // The limit is the whole program's, and it reads no larger pictures anywhere. It bounds
-    // any reader whose size() and read() disagree.
+// Qt's reader of the one format named decodes a picture of the size its file announces, or
+// it is refused.
+std::optional<QImage> readWithQt(QByteArray& data, const char* format, qint64 width,
+                                 qint64 height) {
+    if (!withinCap(width, height)) {
+        return std::nullopt;
+    }
+    // The limit is the whole program's, and it reads no larger pictures anywhere.
     QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (!size.isValid() || !withinCap(size.width(), size.height())) {
-        return std::nullopt;
-    }
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
     QImage image = reader.read();
-    if (image.isNull()) {
+    if (image.size() != QSize(static_cast<int>(width), static_cast<int>(height))) {
         return std::nullopt;
     }
     return image;
+}
+
+// libpng refuses a PNG whose image data ends before its last row.
+std::optional<QImage> decodePng(QByteArray& data) {
+    if (data.size() < 24) {
+        return std::nullopt;
+    }
+    return readWithQt(data, "png", qFromBigEndian<quint32>(data.constData() + 16),
+                      qFromBigEndian<quint32>(data.constData() + 20));
+}
+
+// Qt's reader reads what rows of a BMP it finds and leaves the others as the memory was, so
+// every row must be in the file: an uncompressed BMP whose pixels begin after the header, the
+// masks and the colours that the reader reads first. A header it reads otherwise, as an old
+// 12-byte one, gives it another size, and the picture is refused.
+std::optional<QImage> decodeBmp(QByteArray& data) {
+    if (data.size() < 54) {
+        return std::nullopt;
+    }
+    const auto at = [&data](qsizetype offset) {
+        return qFromLittleEndian<qint32>(data.constData() + offset);
+    };
+    const qint64 offset = static_cast<quint32>(at(10));
+    const qint64 header = static_cast<quint32>(at(14));
+    const qint64 width = at(18);
+    const qint64 rows = std::abs(qint64{at(22)});  // negative when the rows run top down
+    const int bits = qFromLittleEndian<quint16>(data.constData() + 28);
+    const qint64 compression = static_cast<quint32>(at(30));
+    const qint64 colours = static_cast<quint32>(at(46));
+    const bool masked = compression == 3 && (bits == 16 || bits == 32);
+    const qint64 tables = (masked && header == 40 ? 12 : 0) +
+                          (bits <= 8 ? 4 * (colours > 0 ? colours : qint64{1} << bits) : 0);
+    if ((compression != 0 && !masked) || !withinCap(width, rows) || offset < 14 + header + tables ||
+        data.size() < offset + (width * bits + 31) / 32 * 4 * rows) {
+        return std::nullopt;
+    }
+    return readWithQt(data, "bmp", width, rows);
+}
+
+// Key pictures are GIFs. A PNG or an uncompressed BMP is read too, as their readers take
+// time in proportion to the file and can be made sure of reading every pixel from it; every
+// other format is refused, JPEG for one, whose scans a file can repeat without end.
+std::optional<QImage> decodePicture(QByteArray& data) {
+    if (data.startsWith("GIF87a") || data.startsWith("GIF89a")) {
+        return decodeGif(data);
+    }
+    if (data.startsWith("\x89PNG\r\n\x1a\n")) {
+        return decodePng(data);
+    }
+    if (data.startsWith("BM")) {
+        return decodeBmp(data);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<QImage> loadPictureFile(const QString& path, const std::function<void()>& meanwhile) {
     auto data = readRegularFile(path, meanwhile);
-    if (!data || data->isEmpty()) {
+    if (!data) {
         return std::nullopt;
     }
-    return isGif(*data) ? decodeGif(*data) : decodeOther(*data);
+    auto image = decodePicture(*data);
+    // Whatever the file announced, the picture decoded is held to the cap.
+    if (image && !withinCap(image->width(), image->height())) {
+        return std::nullopt;
+    }
+    return image;
 }
 
 std::optional<QImage> loadPictureFile(const QString& path) {

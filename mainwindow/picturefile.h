@@ -6,8 +6,9 @@
 #include <optional>
 
 // Reads a picture file afresh, never blocking and never reading without bound: only a regular
-// file of sensible size is read, and a picture that would decode to a huge image, or a GIF
-// cut short, is refused.
+// file of sensible size is opened, and only a GIF, a PNG or an uncompressed BMP that the file
+// holds whole, every pixel of it, is read; a picture that would decode to a huge image is
+// refused.
 std::optional<QImage> loadPictureFile(const QString& path);
 
 // The same, calling `meanwhile` once the file has been found and checked and before it is

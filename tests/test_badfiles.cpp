@@ -55,9 +55,27 @@ const std::map<QString, QSize>& badFileOutcomes() {
         // What follows the trailer is not the picture's.
         {"trailing-newline.gif", {198, 121}},
         {"padded-after-trailer.gif", {198, 121}},
-        // A picture is a picture, whatever its name says.
+        // A PNG or an uncompressed BMP is a picture, whatever its name says.
         {"png-named.gif", {8, 8}},
         {"bmp-named.gif", {8, 8}},
+        {"bmp-8-bit-named.gif", {8, 8}},
+        {"bmp-bitfields-named.gif", {8, 8}},
+        {"bmp-top-down-named.gif", {8, 8}},
+        // So long as the file holds every row of it.
+        {"png-cut-in-image-data.gif", {}},
+        {"png-image-data-short.gif", {}},
+        {"bmp-bottom-row-only.gif", {}},
+        {"bmp-cut-by-one-byte.gif", {}},
+        {"bmp-offset-inside-colours.gif", {}},
+        {"bmp-offset-on-masks.gif", {}},
+        {"bmp-rle-claims-2048.gif", {}},
+        {"bmp-rle-padded.gif", {}},
+        // Every other format is refused, the slow, the cut and the oversized alike.
+        {"jpeg-progressive-many-scans.gif", {}},
+        {"jpeg-cut-in-half.gif", {}},
+        {"ico-hiding-huge-png.gif", {}},
+        {"xpm-named.gif", {}},
+        {"pbm-named.gif", {}},
     };
     return outcomes;
 }

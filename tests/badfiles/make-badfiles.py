@@ -49,7 +49,7 @@ def whole_gif(screen, frames):
     return out + b";"
 
 
-def png(width, height, rows=None):
+def png(width, height, rows=None, cut=None):
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(
             ">I", zlib.crc32(kind + data))
@@ -59,15 +59,45 @@ def png(width, height, rows=None):
         rows = b"".join(b"\x00" + bytes([(x * 32) & 0xFF for x in range(width)])
                         for _ in range(height))
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(rows))
-            + chunk(b"IEND", b""))
+            + chunk(b"IEND", b""))[:cut]
 
 
-def bmp(width, height, pixels=True):
-    row = (width * 3 + 3) // 4 * 4
-    data = bytes(row * height) if pixels else b""
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, row * height, 2835, 2835, 0,
-                       0)
-    return b"BM" + struct.pack("<IHHI", 14 + 40 + len(data), 0, 0, 54) + info + data
+def bmp(width, height, bits=24, pixel_bytes=None, compression=0, table=b"", offset=None,
+        data=None):
+    """A Windows BMP of black pixels, the first pixel_bytes of them if given; the table is its
+    colours, or its three masks with compression 3; offset says where its pixels begin."""
+    size = (width * bits + 31) // 32 * 4 * abs(height) if data is None else len(data)
+    if data is None:
+        data = bytes(size if pixel_bytes is None else min(size, pixel_bytes))
+    colours = len(table) // 4 if compression != 3 else 0
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, compression, size, 2835, 2835,
+                       colours, 0)
+    start = 14 + 40 + len(table)
+    offset = start if offset is None else offset
+    return b"BM" + struct.pack("<IHHI", start + len(data), 0, 0, offset) + info + table + data
+
+
+def jpeg(width, height, scans, data=b""):
+    """A grey JPEG whose blocks are all zero: a DC scan with the given entropy data, then that
+    many more AC scans with none (progressive when there are any), then the end marker."""
+    def segment(marker, body):
+        return b"\xff" + bytes([marker]) + struct.pack(">H", len(body) + 2) + body
+
+    one_code = bytes([1] + [0] * 15) + b"\x00"  # a single code, "0", for the symbol 0
+    out = b"\xff\xd8" + segment(0xDB, b"\x00" + bytes([1] * 64))
+    out += segment(0xC2 if scans else 0xC0, struct.pack(">BHHBBBB", 8, height, width, 1, 1,
+                                                          0x11, 0))
+    out += segment(0xC4, b"\x00" + one_code) + segment(0xC4, b"\x10" + one_code)
+    out += segment(0xDA, bytes([1, 1, 0, 0, 0 if scans else 63, 0])) + data
+    for _ in range(scans):
+        out += segment(0xDA, bytes([1, 1, 0, 1, 63, 0]))
+    return out + b"\xff\xd9"
+
+
+def ico(width, height, image):
+    """An icon file of one image, whose directory gives the size (0 for 256)."""
+    return (struct.pack("<HHH", 0, 1, 1)
+            + struct.pack("<BBBBHHII", width, height, 0, 0, 1, 32, len(image), 22) + image)
 
 
 def write(name, data):
@@ -97,7 +127,7 @@ write("later-frame-larger.gif", gif((16, 16), [(0, 0, 16, 16), (0, 0, 65535, 655
 write("png-named.gif", png(8, 8))
 write("bmp-named.gif", bmp(8, 8))
 write("huge-png-named.gif", png(30000, 30000, rows=b"\x00"))
-write("huge-bmp-named.gif", bmp(30000, 30000, pixels=False))
+write("huge-bmp-named.gif", bmp(30000, 30000, pixel_bytes=0))
 write("xpm-huge-named.gif",
       b'/* XPM */\nstatic char *x[] = {\n"30000 30000 1 1",\n"  c #000000",\n"  "\n};\n')
 # Well formed, whatever follows the trailer; cut short just before it.
@@ -108,3 +138,30 @@ write("cut-before-trailer.gif", real[:-1])
 write("whole-frame-overhanging-screen.gif", whole_gif((16, 16), [(8, 8, 16, 16)]))
 write("whole-frame-off-screen.gif", whole_gif((16, 16), [(100, 100, 4, 4)]))
 write("whole-later-frame-larger.gif", whole_gif((16, 16), [(0, 0, 16, 16), (0, 0, 40, 40)]))
+# Other formats named like a picture: whole or not, only GIF, PNG and uncompressed BMP are read.
+# A progressive JPEG's scans are read one by one, however many there are.
+write("jpeg-progressive-many-scans.gif", jpeg(2048, 2048, scans=4000))
+write("jpeg-cut-in-half.gif", jpeg(64, 64, scans=0, data=bytes(16))[:-10])
+write("ico-hiding-huge-png.gif",
+      ico(0, 0, png(2800, 2800, rows=bytes(2801 * 2800))))
+write("xpm-named.gif",
+      b'/* XPM */\nstatic char *x[] = {\n"2 2 1 1",\n"  c #000000",\n"  ",\n"  "\n};\n')
+write("pbm-named.gif", b"P1\n2 2\n0 1\n1 0\n")
+# PNGs and BMPs that end before their last row are refused.
+write("png-cut-in-image-data.gif", png(64, 64, cut=60))
+write("png-image-data-short.gif",
+      png(64, 64, rows=b"".join(b"\x00" + bytes(64) for _ in range(32))))
+write("bmp-bottom-row-only.gif", bmp(64, 64, pixel_bytes=64 * 3))
+write("bmp-cut-by-one-byte.gif", bmp(5, 5)[:-1])  # rows of 15 bytes and one to fill
+write("bmp-rle-claims-2048.gif", bmp(2048, 2048, bits=8, compression=1,
+                                     table=bytes(8), data=b"\x00\x01"))
+write("bmp-rle-padded.gif", bmp(8, 8, bits=8, compression=1, table=bytes(8),
+                                data=b"\x00\x01" + bytes(62)))
+GREYS = b"".join(bytes([i, i, i, 0]) for i in range(256))
+MASKS = struct.pack("<III", 0xFF0000, 0xFF00, 0xFF)
+write("bmp-8-bit-named.gif", bmp(8, 8, bits=8, table=GREYS))
+write("bmp-bitfields-named.gif", bmp(8, 8, bits=32, compression=3, table=MASKS))
+write("bmp-top-down-named.gif", bmp(8, -8))
+# Pixels said to begin inside the colours or the masks.
+write("bmp-offset-inside-colours.gif", bmp(8, 8, bits=8, table=GREYS, offset=54 + 512))
+write("bmp-offset-on-masks.gif", bmp(8, 8, bits=32, compression=3, table=MASKS, offset=54))
