@@ -12,6 +12,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -25,6 +26,8 @@ constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
 constexpr qint64 kMaxPixels = 2048 * 2048;
 // Room for kMaxPixels at four bytes each, with some to spare.
 constexpr int kAllocationLimitMegabytes = 32;
+// Frames and extensions in a GIF: a picture has one or two, a long animation some hundreds.
+constexpr int kMaxGifRecords = 1000;
 
 class FileDescriptor {
 public:
@@ -185,30 +188,14 @@ std::optional<QImage> decodeFirstFrame(GifFileType* gif, int transparent) {
     return image;
 }
 
-// A later frame is read through to its end, undecoded: only the first one is shown.
-bool skipFrame(GifFileType* gif) {
-    int codeSize = 0;
-    GifByteType* block = nullptr;
-    if (DGifGetImageDesc(gif) != GIF_OK || DGifGetCode(gif, &codeSize, &block) != GIF_OK) {
-        return false;
-    }
-    while (block) {
-        if (DGifGetCodeNext(gif, &block) != GIF_OK) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// An extension is read through; the one before the first frame may name its transparent
-// colour.
-bool readExtension(GifFileType* gif, bool beforeFirstFrame, int& transparent) {
+// An extension is read through; one of them may name the first frame's transparent colour.
+bool readExtension(GifFileType* gif, int& transparent) {
     int code = 0;
     GifByteType* block = nullptr;
     if (DGifGetExtension(gif, &code, &block) != GIF_OK) {
         return false;
     }
-    if (block && code == GRAPHICS_EXT_FUNC_CODE && beforeFirstFrame) {
+    if (block && code == GRAPHICS_EXT_FUNC_CODE) {
         GraphicsControlBlock control{};
         if (DGifExtensionToGCB(block[0], block + 1, &control) == GIF_OK) {
             transparent = control.TransparentColor;
@@ -222,34 +209,196 @@ bool readExtension(GifFileType* gif, bool beforeFirstFrame, int& transparent) {
     return true;
 }
 
-// giflib reads the file record by record up to its trailer, and says when it is cut short
-// or broken; what follows the trailer is no concern of the picture's.
+// A file's bytes, read front to back; a read past the end fails.
+class ByteReader {
+public:
+    explicit ByteReader(const QByteArray& data) : data_(data) {}
+    bool take(int& byte) {
+        if (at_ >= data_.size()) {
+            return false;
+        }
+        byte = static_cast<uchar>(data_[at_++]);
+        return true;
+    }
+    bool takeWord(int& word) {
+        int low = 0;
+        int high = 0;
+        if (!take(low) || !take(high)) {
+            return false;
+        }
+        word = low | high << 8;
+        return true;
+    }
+    bool skip(qsizetype count) {
+        if (count > data_.size() - at_) {
+            return false;
+        }
+        at_ += count;
+        return true;
+    }
+
+private:
+    const QByteArray& data_;
+    qsizetype at_ = 0;
+};
+
+// Data blocks of up to 255 bytes, each after its length, up to an empty one.
+bool skipBlocks(ByteReader& in) {
+    for (;;) {
+        int length = 0;
+        if (!in.take(length)) {
+            return false;
+        }
+        if (length == 0) {
+            return true;
+        }
+        if (!in.skip(length)) {
+            return false;
+        }
+    }
+}
+
+// The codes in a frame's data blocks, least significant bit first.
+class CodeReader {
+public:
+    explicit CodeReader(ByteReader& in) : in_(in) {}
+    // Fails when the data ends before the code does.
+    bool read(int width, int& code) {
+        while (count_ < width) {
+            int byte = 0;
+            if ((left_ == 0 && (!in_.take(left_) || left_ == 0)) || !in_.take(byte)) {
+                return false;
+            }
+            --left_;
+            bits_ |= static_cast<std::uint32_t>(byte) << count_;
+            count_ += 8;
+        }
+        code = static_cast<int>(bits_ & ((1u << width) - 1));
+        bits_ >>= width;
+        count_ -= width;
+        return true;
+    }
+    bool skipRest() { return in_.skip(left_) && skipBlocks(in_); }
+
+private:
+    ByteReader& in_;
+    int left_ = 0;
+    std::uint32_t bits_ = 0;
+    int count_ = 0;
+};
+
+// Reads a frame's codes as giflib decodes them, up to the frame's last pixel, and says whether
+// they make its pixels: every code is defined by the time it is used (giflib makes up pixels
+// for one that is not, where other decoders refuse the picture), and the end code does not
+// come first. The codes start a bit wider than the code size and widen by a bit, up to 12,
+// whenever the codes read since the last clear code, counted from the first code of the
+// table, pass a power of two; the table ends at code 4095. What follows the last pixel is
+// skipped unread, as giflib skips it.
+bool codesMakePixels(ByteReader& in, qint64 pixels) {
+    int codeSize = 0;
+    if (!in.take(codeSize) || codeSize > 8) {
+        return false;
+    }
+    const int clear = 1 << codeSize;
+    const int end = clear + 1;
+    constexpr int kCodes = 4096;
+    std::array<quint16, kCodes> length;  // of the string of each code that is defined
+    std::fill_n(length.begin(), clear, 1);
+    int width = 0;
+    int counted = 0;
+    int next = 0;
+    int previous = -1;
+    auto restart = [&] {
+        width = codeSize + 1;
+        counted = next = end + 1;
+        previous = -1;
+    };
+    restart();
+    CodeReader codes(in);
+    for (qint64 done = 0; done < pixels;) {
+        int code = 0;
+        if (!codes.read(width, code)) {
+            return false;
+        }
+        if (++counted > 1 << width && width < 12) {
+            ++width;
+        }
+        if (code == clear) {
+            restart();
+            continue;
+        }
+        // The code that is defined next may be used as it is defined, after another one.
+        const bool defined = code < clear || (code > end && code < next);
+        if (!defined && !(code == next && previous >= 0)) {
+            return false;
+        }
+        if (previous >= 0 && next < kCodes) {
+            length[static_cast<size_t>(next++)] = length[static_cast<size_t>(previous)] + 1;
+        }
+        done += length[static_cast<size_t>(code)];
+        previous = code;
+    }
+    return codes.skipRest();
+}
+
+bool skipColours(ByteReader& in, int flags) {
+    return (flags & 0x80) == 0 || in.skip(3 << ((flags & 7) + 1));
+}
+
+bool frameIsWhole(ByteReader& in) {
+    int width = 0;
+    int height = 0;
+    int flags = 0;
+    return in.skip(4) && in.takeWord(width) && in.takeWord(height) && in.take(flags) &&
+           skipColours(in, flags) && codesMakePixels(in, qint64{width} * height);
+}
+
+// A GIF read from its screen to its trailer through a bounded number of records, keeping
+// nothing of them: whole when every record is complete and every frame's codes make its
+// pixels.
+bool isWholeGif(const QByteArray& data) {
+    ByteReader in(data);
+    int flags = 0;
+    if (!in.skip(10) || !in.take(flags) || !in.skip(2) || !skipColours(in, flags)) {
+        return false;
+    }
+    for (int records = 0;; ++records) {
+        int kind = 0;
+        if (!in.take(kind) || (kind != ';' && records == kMaxGifRecords)) {
+            return false;
+        }
+        if (kind == ';') {
+            return true;
+        }
+        const bool whole =
+            kind == ',' ? frameIsWhole(in) : kind == '!' && in.skip(1) && skipBlocks(in);
+        if (!whole) {
+            return false;
+        }
+    }
+}
+
+// giflib decodes the first frame of a GIF found whole, so it never reads past that frame.
 std::optional<QImage> decodeGif(const QByteArray& data) {
+    if (!isWholeGif(data)) {
+        return std::nullopt;
+    }
     GifSource source{data};
     int error = 0;
     GifFile gif(DGifOpen(&source, readGifBytes, &error));
     if (!gif || !withinCap(gif->SWidth, gif->SHeight)) {
         return std::nullopt;
     }
-    std::optional<QImage> image;
     int transparent = NO_TRANSPARENT_COLOR;
     for (;;) {
         GifRecordType record = UNDEFINED_RECORD_TYPE;
-        if (DGifGetRecordType(gif.get(), &record) != GIF_OK) {
+        if (DGifGetRecordType(gif.get(), &record) != GIF_OK || record == TERMINATE_RECORD_TYPE) {
             return std::nullopt;
         }
-        bool read = true;
-        if (record == TERMINATE_RECORD_TYPE) {
-            return image;
-        } else if (record == IMAGE_DESC_RECORD_TYPE && !image) {
-            image = decodeFirstFrame(gif.get(), transparent);
-            read = image.has_value();
-        } else if (record == IMAGE_DESC_RECORD_TYPE) {
-            read = skipFrame(gif.get());
-        } else if (record == EXTENSION_RECORD_TYPE) {
-            read = readExtension(gif.get(), !image, transparent);
+        if (record == IMAGE_DESC_RECORD_TYPE) {
+            return decodeFirstFrame(gif.get(), transparent);
         }
-        if (!read) {
+        if (record == EXTENSION_RECORD_TYPE && !readExtension(gif.get(), transparent)) {
             return std::nullopt;
         }
     }

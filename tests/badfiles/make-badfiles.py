@@ -23,20 +23,37 @@ def gif(screen, frames, version=b"89a"):
     return out + b";"
 
 
-def whole_frame(width, height):
-    """LZW data for a frame of colour 0 at 2-bit code size, with a clear code after every two
-    pixels so that the codes stay 3 bits wide: every pixel is there, and the end code."""
-    codes = []
-    for i in range(width * height):
-        if i % 2 == 0:
-            codes.append(4)
-        codes.append(0)
-    codes.append(5)
-    bits = sum(code << (3 * i) for i, code in enumerate(codes))
-    data = bits.to_bytes((3 * len(codes) + 7) // 8, "little")
+def pack_codes(codes, code_size=2):
+    """LZW codes as a decoder reads them, in sub-blocks: the codes start one bit wider than the
+    code size and widen by a bit whenever the codes read since the last clear code reach the
+    next power of two, up to 12 bits."""
+    clear = 1 << code_size
+    width, running, limit = code_size + 1, clear + 2, 1 << (code_size + 1)
+    value = count = 0
+    for code in codes:
+        value |= code << count
+        count += width
+        if running < 4097:
+            running += 1
+            if running > limit and width < 12:
+                limit, width = limit << 1, width + 1
+        if code == clear:
+            width, running, limit = code_size + 1, clear + 2, 1 << (code_size + 1)
+    data = value.to_bytes((count + 7) // 8, "little")
     blocks = b"".join(bytes([len(data[i:i + 255])]) + data[i:i + 255]
                       for i in range(0, len(data), 255))
-    return bytes([2]) + blocks + b"\0"
+    return bytes([code_size]) + blocks + b"\0"
+
+
+def whole_frame(pixels):
+    """LZW data for a frame of the given colours at 2-bit code size, with a clear code after
+    every two pixels so that the codes stay 3 bits wide, and the end code."""
+    codes = []
+    for i, pixel in enumerate(pixels):
+        if i % 2 == 0:
+            codes.append(4)
+        codes.append(pixel)
+    return pack_codes(codes + [5])
 
 
 def whole_gif(screen, frames):
@@ -45,8 +62,16 @@ def whole_gif(screen, frames):
     out += b"\x00\x00\x00\xff\xff\xff\x00\x00\xff\x00\xff\x00"
     for left, top, width, height in frames:
         out += b"," + struct.pack("<HHHHB", left, top, width, height, 0)
-        out += whole_frame(width, height)
+        out += whole_frame([0] * (width * height))
     return out + b";"
+
+
+def coded_gif(width, height, codes):
+    """A GIF of one frame that fills its screen, with the LZW codes given at 2-bit code size."""
+    out = b"GIF89a" + struct.pack("<HHBBB", width, height, 0x81, 0, 0)
+    out += b"\x00\x00\x00\xff\xff\xff\x00\x00\xff\x00\xff\x00"
+    out += b"," + struct.pack("<HHHHB", 0, 0, width, height, 0)
+    return out + pack_codes(codes) + b";"
 
 
 def png(width, height, rows=None, cut=None):
@@ -165,3 +190,20 @@ write("bmp-top-down-named.gif", bmp(8, -8))
 # Pixels said to begin inside the colours or the masks.
 write("bmp-offset-inside-colours.gif", bmp(8, 8, bits=8, table=GREYS, offset=54 + 512))
 write("bmp-offset-on-masks.gif", bmp(8, 8, bits=32, compression=3, table=MASKS, offset=54))
+# LZW code streams (2-bit code size: 4 clears, 5 ends, 6 is the first code of the table).
+write("lzw-code-before-defined.gif", coded_gif(4, 1, [4, 0, 7, 1, 5]))
+write("lzw-table-code-after-clear.gif", coded_gif(4, 1, [4, 6, 1, 5]))
+write("lzw-end-before-last-pixel.gif", coded_gif(4, 1, [4, 1, 5]))
+write("lzw-later-frame-code-before-defined.gif",
+      coded_gif(4, 1, [4, 0, 1, 2, 3, 5])[:-1] + b"," + struct.pack("<HHHHB", 0, 0, 4, 1, 0)
+      + pack_codes([4, 0, 7, 1, 5]) + b";")
+# Well formed: a code used as it is defined, no clear code first, a table filled to its last
+# code and used at 12 bits without a clear, and codes after the last pixel left unread.
+write("lzw-code-as-it-is-defined.gif", coded_gif(3, 1, [4, 1, 6, 5]))
+write("lzw-without-clear.gif", coded_gif(4, 1, [1, 2, 6, 5]))
+write("lzw-full-table.gif",
+      coded_gif(64, 64, [4] + [i % 4 for i in range(4091)] + [4095, 4094, 1, 5]))
+write("lzw-undefined-code-after-last-pixel.gif", coded_gif(4, 1, [4, 0, 1, 2, 3, 7, 5]))
+# More frames than any picture has, and as many as a long animation.
+write("many-frames.gif", gif((16, 16), [(0, 0, 1, 1)] * 5000))
+write("some-frames.gif", gif((16, 16), [(0, 0, 1, 1)] * 500))
