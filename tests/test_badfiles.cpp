@@ -85,6 +85,9 @@ const std::map<QString, QSize>& badFileOutcomes() {
         {"lzw-without-clear.gif", {4, 1}},
         {"lzw-full-table.gif", {64, 64}},
         {"lzw-undefined-code-after-last-pixel.gif", {4, 1}},
+        // Frames that lie at an offset in their screens.
+        {"frame-at-offset.gif", {12, 10}},
+        {"interlaced-frame-at-offset.gif", {12, 12}},
         // No picture has thousands of frames; an animation may have hundreds.
         {"many-frames.gif", {}},
         {"some-frames.gif", {16, 16}},
@@ -136,6 +139,8 @@ private slots:
     void goodGifsAreReadAsQtReadsThem_data();
     void goodGifsAreReadAsQtReadsThem();
     void aFramePartlyOffTheScreenShowsWhatIsOnIt();
+    void aFrameIsDrawnAtItsPlaceOnTheScreen_data();
+    void aFrameIsDrawnAtItsPlaceOnTheScreen();
     void thingsThatAreNotRegularFilesAreRefused_data();
     void thingsThatAreNotRegularFilesAreRefused();
     void theFileFoundIsTheFileRead_data();
@@ -211,6 +216,33 @@ void BadFilesTest::aFramePartlyOffTheScreenShowsWhatIsOnIt() {
     QVERIFY(image);
     QCOMPARE(image->pixel(3, 3), qRgba(0, 0, 0, 0));
     QCOMPARE(image->pixel(12, 12), qRgb(0, 0, 0));
+}
+
+void BadFilesTest::aFrameIsDrawnAtItsPlaceOnTheScreen_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("frame");
+    // The colour of the frame's pixel (x, y) is (x + step * y) % 4 of its table.
+    QTest::addColumn<int>("step");
+    QTest::newRow("plain") << "frame-at-offset.gif" << QRect(5, 3, 4, 4) << 1;
+    QTest::newRow("interlaced") << "interlaced-frame-at-offset.gif" << QRect(2, 1, 3, 9) << 2;
+}
+
+// Every pixel of the screen: the frame's own where it lies, transparent elsewhere.
+void BadFilesTest::aFrameIsDrawnAtItsPlaceOnTheScreen() {
+    QFETCH(QString, name);
+    QFETCH(QRect, frame);
+    QFETCH(int, step);
+    const QRgb table[] = {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(0, 0, 255), qRgb(0, 255, 0)};
+    const auto image = loadPictureFile(QDir(kBadFiles).filePath(name));
+    QVERIFY(image);
+    for (int y = 0; y < image->height(); ++y) {
+        for (int x = 0; x < image->width(); ++x) {
+            const QPoint at = QPoint(x, y) - frame.topLeft();
+            const QRgb expected = frame.contains(x, y) ? table[(at.x() + step * at.y()) % 4] : 0;
+            QVERIFY2(image->pixel(x, y) == expected,
+                     qPrintable(QString("at %1, %2").arg(x).arg(y)));
+        }
+    }
 }
 
 void BadFilesTest::thingsThatAreNotRegularFilesAreRefused_data() {

@@ -56,13 +56,18 @@ def whole_frame(pixels):
     return pack_codes(codes + [5])
 
 
-def whole_gif(screen, frames):
-    """A GIF whose frames, (left, top, width, height), hold every one of their pixels."""
+def whole_gif(screen, frames, interlaced=False):
+    """A GIF whose frames, (left, top, width, height) and optionally their colours row by
+    row, hold every one of their pixels; the colours default to 0."""
     out = b"GIF89a" + struct.pack("<HHBBB", *screen, 0x81, 0, 0)
     out += b"\x00\x00\x00\xff\xff\xff\x00\x00\xff\x00\xff\x00"
-    for left, top, width, height in frames:
-        out += b"," + struct.pack("<HHHHB", left, top, width, height, 0)
-        out += whole_frame([0] * (width * height))
+    for left, top, width, height, *colours in frames:
+        rows = colours[0] if colours else [[0] * width for _ in range(height)]
+        if interlaced:
+            rows = [rows[y] for first, step in ((0, 8), (4, 8), (2, 4), (1, 2))
+                    for y in range(first, height, step)]
+        out += b"," + struct.pack("<HHHHB", left, top, width, height, 0x40 if interlaced else 0)
+        out += whole_frame([pixel for row in rows for pixel in row])
     return out + b";"
 
 
@@ -204,6 +209,12 @@ write("lzw-without-clear.gif", coded_gif(4, 1, [1, 2, 6, 5]))
 write("lzw-full-table.gif",
       coded_gif(64, 64, [4] + [i % 4 for i in range(4091)] + [4095, 4094, 1, 5]))
 write("lzw-undefined-code-after-last-pixel.gif", coded_gif(4, 1, [4, 0, 1, 2, 3, 7, 5]))
+# Frames at an offset in the screen, one of them interlaced.
+write("frame-at-offset.gif",
+      whole_gif((12, 10), [(5, 3, 4, 4, [[(x + y) % 4 for x in range(4)] for y in range(4)])]))
+write("interlaced-frame-at-offset.gif",
+      whole_gif((12, 12), [(2, 1, 3, 9, [[(x + 2 * y) % 4 for x in range(3)] for y in range(9)])],
+                interlaced=True))
 # More frames than any picture has, and as many as a long animation.
 write("many-frames.gif", gif((16, 16), [(0, 0, 1, 1)] * 5000))
 write("some-frames.gif", gif((16, 16), [(0, 0, 1, 1)] * 500))
