@@ -86,8 +86,10 @@ std::optional<QByteArray> readRegularFile(const QString& path,
     return data;
 }
 
+// A PNG gives its size in 32 bits, whose product would overflow.
 bool withinCap(qint64 width, qint64 height) {
-    return width > 0 && height > 0 && width * height <= kMaxPixels;
+    return width > 0 && height > 0 && width <= kMaxPixels && height <= kMaxPixels &&
+           width * height <= kMaxPixels;
 }
 
 // giflib reads the file from memory.

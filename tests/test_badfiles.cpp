@@ -40,6 +40,7 @@ const std::map<QString, QSize>& badFileOutcomes() {
         {"zero-height-wide-screen.gif", {}},
         {"zero-width-tall-screen.gif", {}},
         {"huge-png-named.gif", {}},
+        {"widest-png-named.gif", {}},
         {"huge-bmp-named.gif", {}},
         {"xpm-huge-named.gif", {}},
         // Frames that promise far more pixels than their data holds were cut short.

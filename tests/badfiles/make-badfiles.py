@@ -157,6 +157,7 @@ write("later-frame-larger.gif", gif((16, 16), [(0, 0, 16, 16), (0, 0, 65535, 655
 write("png-named.gif", png(8, 8))
 write("bmp-named.gif", bmp(8, 8))
 write("huge-png-named.gif", png(30000, 30000, rows=b"\x00"))
+write("widest-png-named.gif", png(0xFFFFFFFF, 0xFFFFFFFF, rows=b"\x00"))
 write("huge-bmp-named.gif", bmp(30000, 30000, pixel_bytes=0))
 write("xpm-huge-named.gif",
       b'/* XPM */\nstatic char *x[] = {\n"30000 30000 1 1",\n"  c #000000",\n"  "\n};\n')
