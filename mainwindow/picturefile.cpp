@@ -9,7 +9,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QImageReader>
-#include <QtEndian>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -426,13 +425,29 @@ std::optional<QImage> readWithQt(QByteArray& data, const char* format, qint64 wi
     return image;
 }
 
+// The number in `count` bytes of a file from `at` on, which the caller has checked are there.
+quint32 bigEndianAt(const QByteArray& data, qsizetype at, int count) {
+    quint32 number = 0;
+    for (int i = 0; i < count; ++i) {
+        number = number << 8 | static_cast<uchar>(data[at + i]);
+    }
+    return number;
+}
+
+quint32 littleEndianAt(const QByteArray& data, qsizetype at, int count) {
+    quint32 number = 0;
+    for (int i = count - 1; i >= 0; --i) {
+        number = number << 8 | static_cast<uchar>(data[at + i]);
+    }
+    return number;
+}
+
 // libpng refuses a PNG whose image data ends before its last row.
 std::optional<QImage> decodePng(QByteArray& data) {
     if (data.size() < 24) {
         return std::nullopt;
     }
-    return readWithQt(data, "png", qFromBigEndian<quint32>(data.constData() + 16),
-                      qFromBigEndian<quint32>(data.constData() + 20));
+    return readWithQt(data, "png", bigEndianAt(data, 16, 4), bigEndianAt(data, 20, 4));
 }
 
 // Qt's reader reads what rows of a BMP it finds and leaves the others as the memory was, so
@@ -443,16 +458,14 @@ std::optional<QImage> decodeBmp(QByteArray& data) {
     if (data.size() < 54) {
         return std::nullopt;
     }
-    const auto at = [&data](qsizetype offset) {
-        return qFromLittleEndian<qint32>(data.constData() + offset);
-    };
-    const qint64 offset = static_cast<quint32>(at(10));
-    const qint64 header = static_cast<quint32>(at(14));
-    const qint64 width = at(18);
-    const qint64 rows = std::abs(qint64{at(22)});  // negative when the rows run top down
-    const int bits = qFromLittleEndian<quint16>(data.constData() + 28);
-    const qint64 compression = static_cast<quint32>(at(30));
-    const qint64 colours = static_cast<quint32>(at(46));
+    const qint64 offset = littleEndianAt(data, 10, 4);
+    const qint64 header = littleEndianAt(data, 14, 4);
+    const qint64 width = static_cast<qint32>(littleEndianAt(data, 18, 4));
+    // Negative when the rows run top down.
+    const qint64 rows = std::abs(qint64{static_cast<qint32>(littleEndianAt(data, 22, 4))});
+    const int bits = static_cast<int>(littleEndianAt(data, 28, 2));
+    const qint64 compression = littleEndianAt(data, 30, 4);
+    const qint64 colours = littleEndianAt(data, 46, 4);
     const bool masked = compression == 3 && (bits == 16 || bits == 32);
     const qint64 tables = (masked && header == 40 ? 12 : 0) +
                           (bits <= 8 ? 4 * (colours > 0 ? colours : qint64{1} << bits) : 0);
