@@ -58,10 +58,11 @@ const std::map<QString, QSize>& badFileOutcomes() {
         {"padded-after-trailer.gif", {198, 121}},
         // A PNG or an uncompressed BMP is a picture, whatever its name says.
         {"png-named.gif", {8, 8}},
+        {"png-wide-named.gif", {16, 4}},
         {"bmp-named.gif", {8, 8}},
         {"bmp-8-bit-named.gif", {8, 8}},
         {"bmp-bitfields-named.gif", {8, 8}},
-        {"bmp-top-down-named.gif", {8, 8}},
+        {"bmp-top-down-named.gif", {8, 4}},
         // So long as the file holds every row of it.
         {"png-cut-in-image-data.gif", {}},
         {"png-image-data-short.gif", {}},
