@@ -11,6 +11,7 @@
 #include <QImageReader>
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -24,6 +25,8 @@ constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
 constexpr qint64 kMaxPixels = 2048 * 2048;
 // Room for kMaxPixels at four bytes each, with some to spare.
 constexpr int kAllocationLimitMegabytes = 32;
+// Frames and extensions in a GIF: a picture has one or two, a long animation some hundreds.
+constexpr int kMaxGifRecords = 1000;
 
 class FileDescriptor {
 public:
@@ -45,17 +48,23 @@ bool isSmallRegularFile(const struct stat& info) {
     return S_ISREG(info.st_mode) && info.st_size <= kMaxFileBytes;
 }
 
-// A device is never opened, since opening some has effects of its own. O_NONBLOCK keeps a
-// named pipe put in the file's place since the stat from blocking the open, and fstat then
-// turns it away. The read stops at the size found, however much the file grows meanwhile.
-std::optional<QByteArray> readRegularFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
+// The name is looked up once, with O_PATH, which opens nothing: no device's open runs and no
+// named pipe waits for a writer. Only a small regular file found so is opened for reading,
+// through /proc/self/fd, which reaches that very file whatever the name stands for by then.
+// The read stops at the size found, however much the file grows meanwhile.
+std::optional<QByteArray> readRegularFile(const QString& path,
+                                          const std::function<void()>& meanwhile) {
+    FileDescriptor found(::open(QFile::encodeName(path).constData(), O_PATH | O_CLOEXEC));
     struct stat info {};
-    if (::stat(name.constData(), &info) != 0 || !isSmallRegularFile(info)) {
+    if (found.get() < 0 || ::fstat(found.get(), &info) != 0 || !isSmallRegularFile(info)) {
         return std::nullopt;
     }
-    FileDescriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !isSmallRegularFile(info)) {
+    if (meanwhile) {
+        meanwhile();
+    }
+    const QByteArray link = "/proc/self/fd/" + QByteArray::number(found.get());
+    FileDescriptor file(::open(link.constData(), O_RDONLY | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0) {
         return std::nullopt;
     }
     QByteArray data;
@@ -76,8 +85,10 @@ std::optional<QByteArray> readRegularFile(const QString& path) {
     return data;
 }
 
+// A PNG gives its size in 32 bits, whose product would overflow.
 bool withinCap(qint64 width, qint64 height) {
-    return width > 0 && height > 0 && width * height <= kMaxPixels;
+    return width > 0 && height > 0 && width <= kMaxPixels && height <= kMaxPixels &&
+           width * height <= kMaxPixels;
 }
 
 // giflib reads the file from memory.
@@ -178,30 +189,14 @@ std::optional<QImage> decodeFirstFrame(GifFileType* gif, int transparent) {
     return image;
 }
 
-// A later frame is read through to its end, undecoded: only the first one is shown.
-bool skipFrame(GifFileType* gif) {
-    int codeSize = 0;
-    GifByteType* block = nullptr;
-    if (DGifGetImageDesc(gif) != GIF_OK || DGifGetCode(gif, &codeSize, &block) != GIF_OK) {
-        return false;
-    }
-    while (block) {
-        if (DGifGetCodeNext(gif, &block) != GIF_OK) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// An extension is read through; the one before the first frame may name its transparent
-// colour.
-bool readExtension(GifFileType* gif, bool beforeFirstFrame, int& transparent) {
+// An extension is read through; one of them may name the first frame's transparent colour.
+bool readExtension(GifFileType* gif, int& transparent) {
     int code = 0;
     GifByteType* block = nullptr;
     if (DGifGetExtension(gif, &code, &block) != GIF_OK) {
         return false;
     }
-    if (block && code == GRAPHICS_EXT_FUNC_CODE && beforeFirstFrame) {
+    if (block && code == GRAPHICS_EXT_FUNC_CODE) {
         GraphicsControlBlock control{};
         if (DGifExtensionToGCB(block[0], block + 1, &control) == GIF_OK) {
             transparent = control.TransparentColor;
@@ -215,68 +210,303 @@ bool readExtension(GifFileType* gif, bool beforeFirstFrame, int& transparent) {
     return true;
 }
 
-// giflib reads the file record by record up to its trailer, and says when it is cut short
-// or broken; what follows the trailer is no concern of the picture's.
+// A file's bytes, read front to back; a read past the end fails.
+class ByteReader {
+public:
+    explicit ByteReader(const QByteArray& data) : data_(data) {}
+    bool take(int& byte) {
+        if (at_ >= data_.size()) {
+            return false;
+        }
+        byte = static_cast<uchar>(data_[at_++]);
+        return true;
+    }
+    bool takeWord(int& word) {
+        int low = 0;
+        int high = 0;
+        if (!take(low) || !take(high)) {
+            return false;
+        }
+        word = low | high << 8;
+        return true;
+    }
+    bool skip(qsizetype count) {
+        if (count > data_.size() - at_) {
+            return false;
+        }
+        at_ += count;
+        return true;
+    }
+
+private:
+    const QByteArray& data_;
+    qsizetype at_ = 0;
+};
+
+// Data blocks of up to 255 bytes, each after its length, up to an empty one.
+bool skipBlocks(ByteReader& in) {
+    for (;;) {
+        int length = 0;
+        if (!in.take(length)) {
+            return false;
+        }
+        if (length == 0) {
+            return true;
+        }
+        if (!in.skip(length)) {
+            return false;
+        }
+    }
+}
+
+// The codes in a frame's data blocks, least significant bit first.
+class CodeReader {
+public:
+    explicit CodeReader(ByteReader& in) : in_(in) {}
+    // Fails when the data ends before the code does.
+    bool read(int width, int& code) {
+        while (count_ < width) {
+            int byte = 0;
+            if ((left_ == 0 && (!in_.take(left_) || left_ == 0)) || !in_.take(byte)) {
+                return false;
+            }
+            --left_;
+            bits_ |= static_cast<std::uint32_t>(byte) << count_;
+            count_ += 8;
+        }
+        code = static_cast<int>(bits_ & ((1u << width) - 1));
+        bits_ >>= width;
+        count_ -= width;
+        return true;
+    }
+    bool skipRest() { return in_.skip(left_) && skipBlocks(in_); }
+
+private:
+    ByteReader& in_;
+    int left_ = 0;
+    std::uint32_t bits_ = 0;
+    int count_ = 0;
+};
+
+// Reads a frame's codes as giflib decodes them, up to the frame's last pixel, and says whether
+// they make its pixels: every code is defined by the time it is used (giflib makes up pixels
+// for one that is not, where other decoders refuse the picture), and the end code does not
+// come first. The codes start a bit wider than the code size and widen by a bit, up to 12,
+// whenever the codes read since the last clear code, counted from the first code of the
+// table, pass a power of two; the table ends at code 4095. What follows the last pixel is
+// skipped unread, as giflib skips it.
+bool codesMakePixels(ByteReader& in, qint64 pixels) {
+    int codeSize = 0;
+    if (!in.take(codeSize) || codeSize > 8) {
+        return false;
+    }
+    const int clear = 1 << codeSize;
+    const int end = clear + 1;
+    constexpr int kCodes = 4096;
+    std::array<quint16, kCodes> length;  // of the string of each code that is defined
+    std::fill_n(length.begin(), clear, 1);
+    int width = 0;
+    int counted = 0;
+    int next = 0;
+    int previous = -1;
+    auto restart = [&] {
+        width = codeSize + 1;
+        counted = next = end + 1;
+        previous = -1;
+    };
+    restart();
+    CodeReader codes(in);
+    for (qint64 done = 0; done < pixels;) {
+        int code = 0;
+        if (!codes.read(width, code)) {
+            return false;
+        }
+        if (++counted > 1 << width && width < 12) {
+            ++width;
+        }
+        if (code == clear) {
+            restart();
+            continue;
+        }
+        // The code that is defined next may be used as it is defined, after another one.
+        const bool defined = code < clear || (code > end && code < next);
+        if (!defined && !(code == next && previous >= 0)) {
+            return false;
+        }
+        if (previous >= 0 && next < kCodes) {
+            length[static_cast<size_t>(next++)] = length[static_cast<size_t>(previous)] + 1;
+        }
+        done += length[static_cast<size_t>(code)];
+        previous = code;
+    }
+    return codes.skipRest();
+}
+
+bool skipColours(ByteReader& in, int flags) {
+    return (flags & 0x80) == 0 || in.skip(3 << ((flags & 7) + 1));
+}
+
+bool frameIsWhole(ByteReader& in) {
+    int width = 0;
+    int height = 0;
+    int flags = 0;
+    return in.skip(4) && in.takeWord(width) && in.takeWord(height) && in.take(flags) &&
+           skipColours(in, flags) && codesMakePixels(in, qint64{width} * height);
+}
+
+// A GIF read from its screen to its trailer through a bounded number of records, keeping
+// nothing of them: whole when every record is complete and every frame's codes make its
+// pixels.
+bool isWholeGif(const QByteArray& data) {
+    ByteReader in(data);
+    int flags = 0;
+    if (!in.skip(10) || !in.take(flags) || !in.skip(2) || !skipColours(in, flags)) {
+        return false;
+    }
+    for (int records = 0;; ++records) {
+        int kind = 0;
+        if (!in.take(kind) || (kind != ';' && records == kMaxGifRecords)) {
+            return false;
+        }
+        if (kind == ';') {
+            return true;
+        }
+        const bool whole =
+            kind == ',' ? frameIsWhole(in) : kind == '!' && in.skip(1) && skipBlocks(in);
+        if (!whole) {
+            return false;
+        }
+    }
+}
+
+// giflib decodes the first frame of a GIF found whole, so it never reads past that frame.
 std::optional<QImage> decodeGif(const QByteArray& data) {
+    if (!isWholeGif(data)) {
+        return std::nullopt;
+    }
     GifSource source{data};
     int error = 0;
     GifFile gif(DGifOpen(&source, readGifBytes, &error));
     if (!gif || !withinCap(gif->SWidth, gif->SHeight)) {
         return std::nullopt;
     }
-    std::optional<QImage> image;
     int transparent = NO_TRANSPARENT_COLOR;
     for (;;) {
         GifRecordType record = UNDEFINED_RECORD_TYPE;
-        if (DGifGetRecordType(gif.get(), &record) != GIF_OK) {
+        if (DGifGetRecordType(gif.get(), &record) != GIF_OK || record == TERMINATE_RECORD_TYPE) {
             return std::nullopt;
         }
-        bool read = true;
-        if (record == TERMINATE_RECORD_TYPE) {
-            return image;
-        } else if (record == IMAGE_DESC_RECORD_TYPE && !image) {
-            image = decodeFirstFrame(gif.get(), transparent);
-            read = image.has_value();
-        } else if (record == IMAGE_DESC_RECORD_TYPE) {
-            read = skipFrame(gif.get());
-        } else if (record == EXTENSION_RECORD_TYPE) {
-            read = readExtension(gif.get(), !image, transparent);
+        if (record == IMAGE_DESC_RECORD_TYPE) {
+            return decodeFirstFrame(gif.get(), transparent);
         }
-        if (!read) {
+        if (record == EXTENSION_RECORD_TYPE && !readExtension(gif.get(), transparent)) {
             return std::nullopt;
         }
     }
 }
 
-bool isGif(const QByteArray& data) {
-    return data.startsWith("GIF87a") || data.startsWith("GIF89a");
-}
-
-// Other formats go to Qt's readers, with the size they announce checked before they decode.
-std::optional<QImage> decodeOther(QByteArray& data) {
-    // The limit is the whole program's, and it reads no larger pictures anywhere. It bounds
-    // any reader whose size() and read() disagree.
+// Qt's reader of the one format named decodes a picture of the size its file announces, or
+// it is refused.
+std::optional<QImage> readWithQt(QByteArray& data, const char* format, qint64 width,
+                                 qint64 height) {
+    if (!withinCap(width, height)) {
+        return std::nullopt;
+    }
+    // The limit is the whole program's, and it reads no larger pictures anywhere.
     QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (!size.isValid() || !withinCap(size.width(), size.height())) {
-        return std::nullopt;
-    }
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
     QImage image = reader.read();
-    if (image.isNull()) {
+    if (image.size() != QSize(static_cast<int>(width), static_cast<int>(height))) {
         return std::nullopt;
     }
     return image;
 }
 
-}  // namespace
+// The number in `count` bytes of a file from `at` on, which the caller has checked are there.
+quint32 bigEndianAt(const QByteArray& data, qsizetype at, int count) {
+    quint32 number = 0;
+    for (int i = 0; i < count; ++i) {
+        number = number << 8 | static_cast<uchar>(data[at + i]);
+    }
+    return number;
+}
 
-std::optional<QImage> loadPictureFile(const QString& path) {
-    auto data = readRegularFile(path);
-    if (!data || data->isEmpty()) {
+quint32 littleEndianAt(const QByteArray& data, qsizetype at, int count) {
+    quint32 number = 0;
+    for (int i = count - 1; i >= 0; --i) {
+        number = number << 8 | static_cast<uchar>(data[at + i]);
+    }
+    return number;
+}
+
+// libpng refuses a PNG whose image data ends before its last row.
+std::optional<QImage> decodePng(QByteArray& data) {
+    if (data.size() < 24) {
         return std::nullopt;
     }
-    return isGif(*data) ? decodeGif(*data) : decodeOther(*data);
+    return readWithQt(data, "png", bigEndianAt(data, 16, 4), bigEndianAt(data, 20, 4));
+}
+
+// Qt's reader reads what rows of a BMP it finds and leaves the others as the memory was, so
+// every row must be in the file: an uncompressed BMP whose pixels begin after the header, the
+// masks and the colours that the reader reads first. A header it reads otherwise, as an old
+// 12-byte one, gives it another size, and the picture is refused.
+std::optional<QImage> decodeBmp(QByteArray& data) {
+    if (data.size() < 54) {
+        return std::nullopt;
+    }
+    const qint64 offset = littleEndianAt(data, 10, 4);
+    const qint64 header = littleEndianAt(data, 14, 4);
+    const qint64 width = static_cast<qint32>(littleEndianAt(data, 18, 4));
+    // Negative when the rows run top down.
+    const qint64 rows = std::abs(qint64{static_cast<qint32>(littleEndianAt(data, 22, 4))});
+    const int bits = static_cast<int>(littleEndianAt(data, 28, 2));
+    const qint64 compression = littleEndianAt(data, 30, 4);
+    const qint64 colours = littleEndianAt(data, 46, 4);
+    const bool masked = compression == 3 && (bits == 16 || bits == 32);
+    const qint64 tables = (masked && header == 40 ? 12 : 0) +
+                          (bits <= 8 ? 4 * (colours > 0 ? colours : qint64{1} << bits) : 0);
+    if ((compression != 0 && !masked) || !withinCap(width, rows) || offset < 14 + header + tables ||
+        data.size() < offset + (width * bits + 31) / 32 * 4 * rows) {
+        return std::nullopt;
+    }
+    return readWithQt(data, "bmp", width, rows);
+}
+
+// Key pictures are GIFs. A PNG or an uncompressed BMP is read too, as their readers take
+// time in proportion to the file and can be made sure of reading every pixel from it; every
+// other format is refused, JPEG for one, whose scans a file can repeat without end.
+std::optional<QImage> decodePicture(QByteArray& data) {
+    if (data.startsWith("GIF87a") || data.startsWith("GIF89a")) {
+        return decodeGif(data);
+    }
+    if (data.startsWith("\x89PNG\r\n\x1a\n")) {
+        return decodePng(data);
+    }
+    if (data.startsWith("BM")) {
+        return decodeBmp(data);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<QImage> loadPictureFile(const QString& path, const std::function<void()>& meanwhile) {
+    auto data = readRegularFile(path, meanwhile);
+    if (!data) {
+        return std::nullopt;
+    }
+    auto image = decodePicture(*data);
+    // Whatever the file announced, the picture decoded is held to the cap.
+    if (image && !withinCap(image->width(), image->height())) {
+        return std::nullopt;
+    }
+    return image;
+}
+
+std::optional<QImage> loadPictureFile(const QString& path) {
+    return loadPictureFile(path, {});
 }

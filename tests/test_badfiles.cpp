@@ -1,10 +1,15 @@
 // Picture files that are not what they should be, through the one function that reads them:
 // the committed bad files, the things that can stand in a picture's place in a folder
-// (a folder, a named pipe, a device, a dangling link, an oversized file), and pictures that
-// change between two reads. A named pipe or a device must be turned away at once: the test's
-// time limit in CTest turns a hang into a failure.
+// (a folder, a named pipe, a device, a dangling link, an oversized file), a name that comes to
+// stand for something else while it is read, and pictures that change between two reads. A
+// named pipe or a device must be turned away at once, unopened: the test's time limit in
+// CTest turns a hang into a failure.
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <climits>
+#include <cstdio>
 
 #include <QDir>
 #include <QFile>
@@ -35,6 +40,7 @@ const std::map<QString, QSize>& badFileOutcomes() {
         {"zero-height-wide-screen.gif", {}},
         {"zero-width-tall-screen.gif", {}},
         {"huge-png-named.gif", {}},
+        {"widest-png-named.gif", {}},
         {"huge-bmp-named.gif", {}},
         {"xpm-huge-named.gif", {}},
         // Frames that promise far more pixels than their data holds were cut short.
@@ -50,9 +56,43 @@ const std::map<QString, QSize>& badFileOutcomes() {
         // What follows the trailer is not the picture's.
         {"trailing-newline.gif", {198, 121}},
         {"padded-after-trailer.gif", {198, 121}},
-        // A picture is a picture, whatever its name says.
+        // A PNG or an uncompressed BMP is a picture, whatever its name says.
         {"png-named.gif", {8, 8}},
+        {"png-wide-named.gif", {16, 4}},
         {"bmp-named.gif", {8, 8}},
+        {"bmp-8-bit-named.gif", {8, 8}},
+        {"bmp-bitfields-named.gif", {8, 8}},
+        {"bmp-top-down-named.gif", {8, 4}},
+        // So long as the file holds every row of it.
+        {"png-cut-in-image-data.gif", {}},
+        {"png-image-data-short.gif", {}},
+        {"bmp-bottom-row-only.gif", {}},
+        {"bmp-cut-by-one-byte.gif", {}},
+        {"bmp-offset-inside-colours.gif", {}},
+        {"bmp-offset-on-masks.gif", {}},
+        {"bmp-rle-claims-2048.gif", {}},
+        {"bmp-rle-padded.gif", {}},
+        // Every other format is refused, the slow, the cut and the oversized alike.
+        {"jpeg-progressive-many-scans.gif", {}},
+        {"jpeg-cut-in-half.gif", {}},
+        {"ico-hiding-huge-png.gif", {}},
+        {"xpm-named.gif", {}},
+        {"pbm-named.gif", {}},
+        // A code used before it is defined, in any frame, breaks the picture.
+        {"lzw-code-before-defined.gif", {}},
+        {"lzw-table-code-after-clear.gif", {}},
+        {"lzw-end-before-last-pixel.gif", {}},
+        {"lzw-later-frame-code-before-defined.gif", {}},
+        {"lzw-code-as-it-is-defined.gif", {3, 1}},
+        {"lzw-without-clear.gif", {4, 1}},
+        {"lzw-full-table.gif", {64, 64}},
+        {"lzw-undefined-code-after-last-pixel.gif", {4, 1}},
+        // Frames that lie at an offset in their screens.
+        {"frame-at-offset.gif", {12, 10}},
+        {"interlaced-frame-at-offset.gif", {12, 12}},
+        // No picture has thousands of frames; an animation may have hundreds.
+        {"many-frames.gif", {}},
+        {"some-frames.gif", {16, 16}},
     };
     return outcomes;
 }
@@ -61,6 +101,28 @@ QSize loadedSize(const QString& path) {
     const auto image = loadPictureFile(path);
     return image ? image->size() : QSize();
 }
+
+// Tells whether anything has opened a file since the watch began; a look-up with O_PATH,
+// which opens nothing, does not count.
+class OpenWatch {
+public:
+    explicit OpenWatch(const QString& path)
+        : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)),
+          watch_(::inotify_add_watch(fd_, QFile::encodeName(path).constData(),
+                                     IN_OPEN | IN_DONT_FOLLOW)) {}
+    ~OpenWatch() { ::close(fd_); }
+    OpenWatch(const OpenWatch&) = delete;
+    OpenWatch& operator=(const OpenWatch&) = delete;
+    bool isWatching() const { return watch_ >= 0; }
+    bool opened() const {
+        char event[sizeof(inotify_event) + NAME_MAX + 1];
+        return ::read(fd_, event, sizeof event) > 0;
+    }
+
+private:
+    int fd_;
+    int watch_;
+};
 
 bool copyFile(const QString& from, const QString& to) {
     QFile::remove(to);
@@ -76,11 +138,15 @@ private slots:
     void everyCommittedBadFileIsListed();
     void committedFiles_data();
     void committedFiles();
-    void theRealPicturesAreRead_data();
-    void theRealPicturesAreRead();
+    void goodGifsAreReadAsQtReadsThem_data();
+    void goodGifsAreReadAsQtReadsThem();
     void aFramePartlyOffTheScreenShowsWhatIsOnIt();
+    void aFrameIsDrawnAtItsPlaceOnTheScreen_data();
+    void aFrameIsDrawnAtItsPlaceOnTheScreen();
     void thingsThatAreNotRegularFilesAreRefused_data();
     void thingsThatAreNotRegularFilesAreRefused();
+    void theFileFoundIsTheFileRead_data();
+    void theFileFoundIsTheFileRead();
     void aFileOverTheSizeCapIsRefusedAndOneAtItIsRead();
     void aChangedPictureIsReadAfresh();
 
@@ -117,21 +183,27 @@ void BadFilesTest::committedFiles() {
     QCOMPARE(loadedSize(QDir(kBadFiles).filePath(name)), size);
 }
 
-void BadFilesTest::theRealPicturesAreRead_data() {
-    QTest::addColumn<QString>("name");
+void BadFilesTest::goodGifsAreReadAsQtReadsThem_data() {
+    QTest::addColumn<QString>("file");
     QTest::addColumn<QSize>("size");
     for (int key = 1; key <= 14; ++key) {
         const QString name = QStringLiteral("%1.gif").arg(key);
-        QTest::newRow(qPrintable(name)) << name << QSize(198, 121);
+        QTest::newRow(qPrintable(name)) << QDir(kAssets).filePath(name) << QSize(198, 121);
     }
-    QTest::newRow("arrow.gif") << QStringLiteral("arrow.gif") << QSize(18, 18);
+    QTest::newRow("arrow.gif") << QDir(kAssets).filePath("arrow.gif") << QSize(18, 18);
+    // Code streams as unusual as they are right.
+    for (const auto& [name, size] : {std::pair{"lzw-code-as-it-is-defined.gif", QSize(3, 1)},
+                                     {"lzw-without-clear.gif", {4, 1}},
+                                     {"lzw-full-table.gif", {64, 64}},
+                                     {"lzw-undefined-code-after-last-pixel.gif", {4, 1}}}) {
+        QTest::newRow(name) << QDir(kBadFiles).filePath(name) << size;
+    }
 }
 
 // Pixel for pixel as Qt's own reader decodes them, transparency included.
-void BadFilesTest::theRealPicturesAreRead() {
-    QFETCH(QString, name);
+void BadFilesTest::goodGifsAreReadAsQtReadsThem() {
+    QFETCH(QString, file);
     QFETCH(QSize, size);
-    const QString file = QDir(kAssets).filePath(name);
     const auto image = loadPictureFile(file);
     QVERIFY(image);
     QCOMPARE(image->size(), size);
@@ -146,6 +218,33 @@ void BadFilesTest::aFramePartlyOffTheScreenShowsWhatIsOnIt() {
     QVERIFY(image);
     QCOMPARE(image->pixel(3, 3), qRgba(0, 0, 0, 0));
     QCOMPARE(image->pixel(12, 12), qRgb(0, 0, 0));
+}
+
+void BadFilesTest::aFrameIsDrawnAtItsPlaceOnTheScreen_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("frame");
+    // The colour of the frame's pixel (x, y) is (x + step * y) % 4 of its table.
+    QTest::addColumn<int>("step");
+    QTest::newRow("plain") << "frame-at-offset.gif" << QRect(5, 3, 4, 4) << 1;
+    QTest::newRow("interlaced") << "interlaced-frame-at-offset.gif" << QRect(2, 1, 3, 9) << 2;
+}
+
+// Every pixel of the screen: the frame's own where it lies, transparent elsewhere.
+void BadFilesTest::aFrameIsDrawnAtItsPlaceOnTheScreen() {
+    QFETCH(QString, name);
+    QFETCH(QRect, frame);
+    QFETCH(int, step);
+    const QRgb table[] = {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(0, 0, 255), qRgb(0, 255, 0)};
+    const auto image = loadPictureFile(QDir(kBadFiles).filePath(name));
+    QVERIFY(image);
+    for (int y = 0; y < image->height(); ++y) {
+        for (int x = 0; x < image->width(); ++x) {
+            const QPoint at = QPoint(x, y) - frame.topLeft();
+            const QRgb expected = frame.contains(x, y) ? table[(at.x() + step * at.y()) % 4] : 0;
+            QVERIFY2(image->pixel(x, y) == expected,
+                     qPrintable(QString("at %1, %2").arg(x).arg(y)));
+        }
+    }
 }
 
 void BadFilesTest::thingsThatAreNotRegularFilesAreRefused_data() {
@@ -176,7 +275,45 @@ void BadFilesTest::thingsThatAreNotRegularFilesAreRefused() {
         // A regular file that says it is empty and yet has something to read.
         QVERIFY(QFile::link("/proc/self/status", name));
     }
+    // Not even opened: a folder or a named pipe in the name's place is only looked at.
+    const OpenWatch watch(name);
     QVERIFY(!loadPictureFile(name));
+    QVERIFY2(!watch.opened(), "opened");
+}
+
+void BadFilesTest::theFileFoundIsTheFileRead_data() {
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"another picture", "named pipe", "link to /dev/zero"}) {
+        QTest::newRow(kind) << QString(kind);
+    }
+}
+
+// The name is made to stand for something else between the check of the file and its
+// opening: what is read is still the picture that was checked, and the newcomer is not even
+// opened.
+void BadFilesTest::theFileFoundIsTheFileRead() {
+    QFETCH(QString, kind);
+    const QString name = path("5.gif");
+    const QString other = path("other");
+    QVERIFY(copyFile(QDir(kAssets).filePath("5.gif"), name));
+    if (kind == "another picture") {
+        QVERIFY(copyFile(QDir(kAssets).filePath("6.gif"), other));
+    } else if (kind == "named pipe") {
+        QCOMPARE(::mkfifo(QFile::encodeName(other).constData(), 0600), 0);
+    } else {
+        QVERIFY(QFile::link("/dev/zero", other));
+    }
+    const OpenWatch newcomer(other);
+    QVERIFY(newcomer.isWatching());
+    int renamed = -1;
+    const auto image = loadPictureFile(name, [&] {
+        renamed =
+            std::rename(QFile::encodeName(other).constData(), QFile::encodeName(name).constData());
+    });
+    QCOMPARE(renamed, 0);
+    QVERIFY(image);
+    QCOMPARE(*image, *loadPictureFile(QDir(kAssets).filePath("5.gif")));
+    QVERIFY2(!newcomer.opened(), "the newcomer was opened");
 }
 
 void BadFilesTest::aFileOverTheSizeCapIsRefusedAndOneAtItIsRead() {

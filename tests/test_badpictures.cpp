@@ -22,33 +22,23 @@ const QString kNotFound = QStringLiteral("A File That Is Needed Was Not Found!")
 // Puts something that is not a good picture under the given name in the working directory.
 bool putInPlace(const QString& kind, const QString& name) {
     QFile::remove(name);
-    QDir().rmdir(name);
     const QByteArray local = QFile::encodeName(name);
     if (kind == "missing") {
         return true;
     }
-    if (kind == "folder") {
-        return QDir().mkdir(name);
-    }
     if (kind == "named pipe") {
         return ::mkfifo(local.constData(), 0600) == 0;
-    }
-    if (kind == "dangling link") {
-        return QFile::link("gone.gif", name);
-    }
-    if (kind == "link to /dev/zero") {
-        return QFile::link("/dev/zero", name);
     }
     return QFile::copy(QDir(kBadFiles).filePath(kind), name);
 }
 
+// A few kinds of bad file, one of each way the window meets them: nothing there, something that
+// is no file and could block a read, a text, a picture cut short, one over the size cap. Every
+// kind of bad file is held to its outcome in the loader's own test.
 void addBadKindRows() {
     QTest::addColumn<QString>("kind");
     for (const char* kind :
-         {"missing", "folder", "named pipe", "dangling link", "link to /dev/zero", "empty.gif",
-          "text.gif", "truncated.gif", "cut-before-trailer.gif", "wrong-magic.gif",
-          "huge-screen.gif", "zero-height-wide-screen.gif", "huge-png-named.gif",
-          "huge-bmp-named.gif"}) {
+         {"missing", "named pipe", "text.gif", "truncated.gif", "huge-png-named.gif"}) {
         QTest::newRow(kind) << QString(kind);
     }
 }
@@ -64,7 +54,6 @@ private slots:
     void aBadKeyPicture();
     void aBadArrow_data() { addBadKindRows(); }
     void aBadArrow();
-    void theQuestionWithoutItsPictureIsGradedByItsOwnName();
     void aPictureChangedBetweenQuestionsShowsAsItIsNow();
 
 private:
@@ -152,24 +141,6 @@ void BadPicturesTest::aBadArrow() {
     QVERIFY(QFile::copy(QDir(kAssets).filePath("arrow.gif"), "arrow.gif"));
     click("choice(2)");
     QVERIFY(form->arrowShown(2));
-}
-
-void BadPicturesTest::theQuestionWithoutItsPictureIsGradedByItsOwnName() {
-    showSetting(form.get(), layout::kSeconds, 0);
-    QVERIFY(putInPlace("text.gif", "5.gif"));
-    random.script({ScriptedRandom::drawFor(5, 14, 1)});
-    SeenBox seen;
-    closeNextMessageBox(&seen, form.get());
-    click("lgo");
-    QCOMPARE(seen.title, QString("5.gif"));
-    const int right = form->state().rightPos;
-    QCOMPARE(label(qPrintable(QString("choice(%1)").arg(right)))->text(), QString("B"));
-    click(qPrintable(QString("choice(%1)").arg(right)));
-    QTRY_COMPARE_WITH_TIMEOUT(label("aright")->text(), QString("1"), 5000);
-    QCOMPARE(counters(), QStringList({"15", "1", "0"}));
-    QVERIFY(form->state().running);
-    QVERIFY(form->state().keyNum != 5);
-    QVERIFY(!showsBlankStaff());
 }
 
 void BadPicturesTest::aPictureChangedBetweenQuestionsShowsAsItIsNow() {

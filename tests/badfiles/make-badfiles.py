@@ -23,33 +23,63 @@ def gif(screen, frames, version=b"89a"):
     return out + b";"
 
 
-def whole_frame(width, height):
-    """LZW data for a frame of colour 0 at 2-bit code size, with a clear code after every two
-    pixels so that the codes stay 3 bits wide: every pixel is there, and the end code."""
-    codes = []
-    for i in range(width * height):
-        if i % 2 == 0:
-            codes.append(4)
-        codes.append(0)
-    codes.append(5)
-    bits = sum(code << (3 * i) for i, code in enumerate(codes))
-    data = bits.to_bytes((3 * len(codes) + 7) // 8, "little")
+def pack_codes(codes, code_size=2):
+    """LZW codes as a decoder reads them, in sub-blocks: the codes start one bit wider than the
+    code size and widen by a bit whenever the codes read since the last clear code reach the
+    next power of two, up to 12 bits."""
+    clear = 1 << code_size
+    width, running, limit = code_size + 1, clear + 2, 1 << (code_size + 1)
+    value = count = 0
+    for code in codes:
+        value |= code << count
+        count += width
+        if running < 4097:
+            running += 1
+            if running > limit and width < 12:
+                limit, width = limit << 1, width + 1
+        if code == clear:
+            width, running, limit = code_size + 1, clear + 2, 1 << (code_size + 1)
+    data = value.to_bytes((count + 7) // 8, "little")
     blocks = b"".join(bytes([len(data[i:i + 255])]) + data[i:i + 255]
                       for i in range(0, len(data), 255))
-    return bytes([2]) + blocks + b"\0"
+    return bytes([code_size]) + blocks + b"\0"
 
 
-def whole_gif(screen, frames):
-    """A GIF whose frames, (left, top, width, height), hold every one of their pixels."""
+def whole_frame(pixels):
+    """LZW data for a frame of the given colours at 2-bit code size, with a clear code after
+    every two pixels so that the codes stay 3 bits wide, and the end code."""
+    codes = []
+    for i, pixel in enumerate(pixels):
+        if i % 2 == 0:
+            codes.append(4)
+        codes.append(pixel)
+    return pack_codes(codes + [5])
+
+
+def whole_gif(screen, frames, interlaced=False):
+    """A GIF whose frames, (left, top, width, height) and optionally their colours row by
+    row, hold every one of their pixels; the colours default to 0."""
     out = b"GIF89a" + struct.pack("<HHBBB", *screen, 0x81, 0, 0)
     out += b"\x00\x00\x00\xff\xff\xff\x00\x00\xff\x00\xff\x00"
-    for left, top, width, height in frames:
-        out += b"," + struct.pack("<HHHHB", left, top, width, height, 0)
-        out += whole_frame(width, height)
+    for left, top, width, height, *colours in frames:
+        rows = colours[0] if colours else [[0] * width for _ in range(height)]
+        if interlaced:
+            rows = [rows[y] for first, step in ((0, 8), (4, 8), (2, 4), (1, 2))
+                    for y in range(first, height, step)]
+        out += b"," + struct.pack("<HHHHB", left, top, width, height, 0x40 if interlaced else 0)
+        out += whole_frame([pixel for row in rows for pixel in row])
     return out + b";"
 
 
-def png(width, height, rows=None):
+def coded_gif(width, height, codes):
+    """A GIF of one frame that fills its screen, with the LZW codes given at 2-bit code size."""
+    out = b"GIF89a" + struct.pack("<HHBBB", width, height, 0x81, 0, 0)
+    out += b"\x00\x00\x00\xff\xff\xff\x00\x00\xff\x00\xff\x00"
+    out += b"," + struct.pack("<HHHHB", 0, 0, width, height, 0)
+    return out + pack_codes(codes) + b";"
+
+
+def png(width, height, rows=None, cut=None):
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(
             ">I", zlib.crc32(kind + data))
@@ -59,15 +89,45 @@ def png(width, height, rows=None):
         rows = b"".join(b"\x00" + bytes([(x * 32) & 0xFF for x in range(width)])
                         for _ in range(height))
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(rows))
-            + chunk(b"IEND", b""))
+            + chunk(b"IEND", b""))[:cut]
 
 
-def bmp(width, height, pixels=True):
-    row = (width * 3 + 3) // 4 * 4
-    data = bytes(row * height) if pixels else b""
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, row * height, 2835, 2835, 0,
-                       0)
-    return b"BM" + struct.pack("<IHHI", 14 + 40 + len(data), 0, 0, 54) + info + data
+def bmp(width, height, bits=24, pixel_bytes=None, compression=0, table=b"", offset=None,
+        data=None):
+    """A Windows BMP of black pixels, the first pixel_bytes of them if given; the table is its
+    colours, or its three masks with compression 3; offset says where its pixels begin."""
+    size = (width * bits + 31) // 32 * 4 * abs(height) if data is None else len(data)
+    if data is None:
+        data = bytes(size if pixel_bytes is None else min(size, pixel_bytes))
+    colours = len(table) // 4 if compression != 3 else 0
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, compression, size, 2835, 2835,
+                       colours, 0)
+    start = 14 + 40 + len(table)
+    offset = start if offset is None else offset
+    return b"BM" + struct.pack("<IHHI", start + len(data), 0, 0, offset) + info + table + data
+
+
+def jpeg(width, height, scans, data=b""):
+    """A grey JPEG whose blocks are all zero: a DC scan with the given entropy data, then that
+    many more AC scans with none (progressive when there are any), then the end marker."""
+    def segment(marker, body):
+        return b"\xff" + bytes([marker]) + struct.pack(">H", len(body) + 2) + body
+
+    one_code = bytes([1] + [0] * 15) + b"\x00"  # a single code, "0", for the symbol 0
+    out = b"\xff\xd8" + segment(0xDB, b"\x00" + bytes([1] * 64))
+    out += segment(0xC2 if scans else 0xC0, struct.pack(">BHHBBBB", 8, height, width, 1, 1,
+                                                          0x11, 0))
+    out += segment(0xC4, b"\x00" + one_code) + segment(0xC4, b"\x10" + one_code)
+    out += segment(0xDA, bytes([1, 1, 0, 0, 0 if scans else 63, 0])) + data
+    for _ in range(scans):
+        out += segment(0xDA, bytes([1, 1, 0, 1, 63, 0]))
+    return out + b"\xff\xd9"
+
+
+def ico(width, height, image):
+    """An icon file of one image, whose directory gives the size (0 for 256)."""
+    return (struct.pack("<HHH", 0, 1, 1)
+            + struct.pack("<BBBBHHII", width, height, 0, 0, 1, 32, len(image), 22) + image)
 
 
 def write(name, data):
@@ -95,9 +155,11 @@ write("frame-larger-than-screen.gif", gif((16, 16), [(0, 0, 60000, 60000)]))
 write("frame-outside-screen.gif", gif((16, 16), [(65000, 65000, 100, 100)]))
 write("later-frame-larger.gif", gif((16, 16), [(0, 0, 16, 16), (0, 0, 65535, 65535)]))
 write("png-named.gif", png(8, 8))
+write("png-wide-named.gif", png(16, 4))
 write("bmp-named.gif", bmp(8, 8))
 write("huge-png-named.gif", png(30000, 30000, rows=b"\x00"))
-write("huge-bmp-named.gif", bmp(30000, 30000, pixels=False))
+write("widest-png-named.gif", png(0xFFFFFFFF, 0xFFFFFFFF, rows=b"\x00"))
+write("huge-bmp-named.gif", bmp(30000, 30000, pixel_bytes=0))
 write("xpm-huge-named.gif",
       b'/* XPM */\nstatic char *x[] = {\n"30000 30000 1 1",\n"  c #000000",\n"  "\n};\n')
 # Well formed, whatever follows the trailer; cut short just before it.
@@ -108,3 +170,53 @@ write("cut-before-trailer.gif", real[:-1])
 write("whole-frame-overhanging-screen.gif", whole_gif((16, 16), [(8, 8, 16, 16)]))
 write("whole-frame-off-screen.gif", whole_gif((16, 16), [(100, 100, 4, 4)]))
 write("whole-later-frame-larger.gif", whole_gif((16, 16), [(0, 0, 16, 16), (0, 0, 40, 40)]))
+# Other formats named like a picture: whole or not, only GIF, PNG and uncompressed BMP are read.
+# A progressive JPEG's scans are read one by one, however many there are.
+write("jpeg-progressive-many-scans.gif", jpeg(2048, 2048, scans=4000))
+write("jpeg-cut-in-half.gif", jpeg(64, 64, scans=0, data=bytes(16))[:-10])
+write("ico-hiding-huge-png.gif",
+      ico(0, 0, png(2800, 2800, rows=bytes(2801 * 2800))))
+write("xpm-named.gif",
+      b'/* XPM */\nstatic char *x[] = {\n"2 2 1 1",\n"  c #000000",\n"  ",\n"  "\n};\n')
+write("pbm-named.gif", b"P1\n2 2\n0 1\n1 0\n")
+# PNGs and BMPs that end before their last row are refused.
+write("png-cut-in-image-data.gif", png(64, 64, cut=60))
+write("png-image-data-short.gif",
+      png(64, 64, rows=b"".join(b"\x00" + bytes(64) for _ in range(32))))
+write("bmp-bottom-row-only.gif", bmp(64, 64, pixel_bytes=64 * 3))
+write("bmp-cut-by-one-byte.gif", bmp(5, 5)[:-1])  # rows of 15 bytes and one to fill
+write("bmp-rle-claims-2048.gif", bmp(2048, 2048, bits=8, compression=1,
+                                     table=bytes(8), data=b"\x00\x01"))
+write("bmp-rle-padded.gif", bmp(8, 8, bits=8, compression=1, table=bytes(8),
+                                data=b"\x00\x01" + bytes(62)))
+GREYS = b"".join(bytes([i, i, i, 0]) for i in range(256))
+MASKS = struct.pack("<III", 0xFF0000, 0xFF00, 0xFF)
+write("bmp-8-bit-named.gif", bmp(8, 8, bits=8, table=GREYS))
+write("bmp-bitfields-named.gif", bmp(8, 8, bits=32, compression=3, table=MASKS))
+write("bmp-top-down-named.gif", bmp(8, -4))
+# Pixels said to begin inside the colours or the masks.
+write("bmp-offset-inside-colours.gif", bmp(8, 8, bits=8, table=GREYS, offset=54 + 512))
+write("bmp-offset-on-masks.gif", bmp(8, 8, bits=32, compression=3, table=MASKS, offset=54))
+# LZW code streams (2-bit code size: 4 clears, 5 ends, 6 is the first code of the table).
+write("lzw-code-before-defined.gif", coded_gif(4, 1, [4, 0, 7, 1, 5]))
+write("lzw-table-code-after-clear.gif", coded_gif(4, 1, [4, 6, 1, 5]))
+write("lzw-end-before-last-pixel.gif", coded_gif(4, 1, [4, 1, 5]))
+write("lzw-later-frame-code-before-defined.gif",
+      coded_gif(4, 1, [4, 0, 1, 2, 3, 5])[:-1] + b"," + struct.pack("<HHHHB", 0, 0, 4, 1, 0)
+      + pack_codes([4, 0, 7, 1, 5]) + b";")
+# Well formed: a code used as it is defined, no clear code first, a table filled to its last
+# code and used at 12 bits without a clear, and codes after the last pixel left unread.
+write("lzw-code-as-it-is-defined.gif", coded_gif(3, 1, [4, 1, 6, 5]))
+write("lzw-without-clear.gif", coded_gif(4, 1, [1, 2, 6, 5]))
+write("lzw-full-table.gif",
+      coded_gif(64, 64, [4] + [i % 4 for i in range(4091)] + [4095, 4094, 1, 5]))
+write("lzw-undefined-code-after-last-pixel.gif", coded_gif(4, 1, [4, 0, 1, 2, 3, 7, 5]))
+# Frames at an offset in the screen, one of them interlaced.
+write("frame-at-offset.gif",
+      whole_gif((12, 10), [(5, 3, 4, 4, [[(x + y) % 4 for x in range(4)] for y in range(4)])]))
+write("interlaced-frame-at-offset.gif",
+      whole_gif((12, 12), [(2, 1, 3, 9, [[(x + 2 * y) % 4 for x in range(3)] for y in range(9)])],
+                interlaced=True))
+# More frames than any picture has, and as many as a long animation.
+write("many-frames.gif", gif((16, 16), [(0, 0, 1, 1)] * 5000))
+write("some-frames.gif", gif((16, 16), [(0, 0, 1, 1)] * 500))

@@ -26,6 +26,9 @@ stop_all() {
     [[ -n ${APP_PID:-} ]] && kill "$APP_PID" 2>/dev/null || true
     kill "$XVFB_PID" 2>/dev/null || true
     wait 2>/dev/null || true
+    if [[ -n ${DURIDAZ_OWN_RUNTIME_DIR:-} && ${XDG_RUNTIME_DIR:-} == "$DURIDAZ_OWN_RUNTIME_DIR" ]]; then
+        rm -rf "$DURIDAZ_OWN_RUNTIME_DIR"
+    fi
 }
 
 # Starts the program from the picture folder, with any options given after it, and waits for
@@ -72,10 +75,13 @@ expect_colour() {
 }
 
 # Runs the calling script again inside its own session bus, where the program's labels can be
-# read over the accessibility bus.
+# read over the accessibility bus. The bus gets a runtime folder of its own: in the shared one,
+# test runs at the same time would meet at one accessibility bus socket.
 ensure_session_bus() {
     if [[ -z ${DURIDAZ_SESSION_BUS:-} ]]; then
         export DURIDAZ_SESSION_BUS=1
+        XDG_RUNTIME_DIR=$(mktemp -d)
+        export XDG_RUNTIME_DIR DURIDAZ_OWN_RUNTIME_DIR=$XDG_RUNTIME_DIR
         exec dbus-run-session -- "$0" "$@" 2> >(grep -v -e dbus-daemon -e SpiRegistry >&2)
     fi
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
