@@ -171,6 +171,20 @@ void Drill::selectKind() {
     events_.keyKindShown(state_.keyKind);
 }
 
+void Drill::restoreKind(keytable::KeyKind kind) {
+    // The selector applies kindStep: one step before the kind wanted, it applies that kind.
+    state_.kindStep = static_cast<int>(kind);
+    selectKind();
+}
+
+DrillSettings Drill::settings() const {
+    const auto number = [this](Caption which) {
+        return static_cast<int>(counter::valueOf(view_.caption(which)));
+    };
+    return {number(Caption::Seconds), number(Caption::Questions), state_.keyKind, state_.clef,
+            state_.mode};
+}
+
 void Drill::setClef(Clef clef) {
     const Turn turn(*this);
     if (state_.running || clef == state_.clef) {

@@ -9,6 +9,17 @@
 #include "quizstate.h"
 #include "timer.h"
 
+// The settings and choices a learner may want remembered from one run to the next.
+struct DrillSettings {
+    int seconds = 0;    // per question
+    int questions = 0;  // per quiz
+    keytable::KeyKind kind = keytable::KeyKind::Both;
+    Clef clef = Clef::Treble;
+    KeyMode mode = KeyMode::Major;
+
+    bool operator==(const DrillSettings&) const = default;
+};
+
 // Where the question clock stands. Only setPhase() changes it, and with it both timers and the
 // flags of the quiz state that follow from it.
 enum class DrillPhase {
@@ -37,6 +48,10 @@ public:
     // A clef or mode chosen while no quiz runs; the next Go starts a fresh quiz with it.
     void setClef(Clef clef);
     void setMode(KeyMode mode);
+    // A key kind remembered from an earlier run, set while no quiz runs as the selector would.
+    void restoreKind(keytable::KeyKind kind);
+
+    DrillSettings settings() const;
     void go();
     void stop();
     void restart();

@@ -270,6 +270,7 @@ void Form1::createMenu() {
     connect(menu_, &WindowMenu::clefChosen, this, &Form1::chooseClef);
     connect(menu_, &WindowMenu::modeChosen, this, &Form1::chooseMode);
     connect(menu_, &WindowMenu::aboutChosen, this, &Form1::aboutRequested);
+    addAction(menu_->progressAction());  // its key works with the menu closed
     for (QKeyCombination keys : {QKeyCombination(Qt::Key_Menu), Qt::ShiftModifier | Qt::Key_F10}) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this,
                 [this] { openMenu(mapToGlobal(picture_->geometry().center())); });
@@ -283,6 +284,17 @@ void Form1::openMenu(QPoint where) {
 
 void Form1::contextMenuEvent(QContextMenuEvent* event) {
     openMenu(event->globalPos());
+}
+
+void Form1::restore(const DrillSettings& settings) {
+    for (const auto& [setting, number] : {std::pair{layout::kSeconds, settings.seconds},
+                                          std::pair{layout::kQuestions, settings.questions}}) {
+        QScrollBar* bar = setting.bar == layout::kSeconds.bar ? secondsBar_ : questionsBar_;
+        bar->setValue(setting.valueShowing(number));
+    }
+    drill_.restoreKind(settings.kind);
+    chooseClef(settings.clef);
+    chooseMode(settings.mode);
 }
 
 void Form1::chooseClef(Clef clef) {

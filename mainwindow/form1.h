@@ -40,6 +40,11 @@ public:
     // The choices of the window's menu, also made from the command line.
     void chooseClef(Clef clef);
     void chooseMode(KeyMode mode);
+    WindowMenu& menu() { return *menu_; }
+
+    // What a learner may want remembered, read from the window; and put back, before a quiz.
+    DrillSettings settings() const { return drill_.settings(); }
+    void restore(const DrillSettings& settings);
 
     // DrillView
     bool loadKeyPicture(const std::string& file) override;

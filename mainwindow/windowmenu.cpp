@@ -37,6 +37,16 @@ WindowMenu::WindowMenu(QWidget* parent)
                 [this, which] { emit modeChosen(which); });
     }
     addSeparator();
+    keepRecord_ = addAction(tr("Keep my &record"));
+    keepRecord_->setCheckable(true);
+    connect(keepRecord_, &QAction::triggered, this, &WindowMenu::recordKeptChosen);
+    practise_ = addAction(tr("&Practise the keys I miss"));
+    practise_->setCheckable(true);
+    connect(practise_, &QAction::triggered, this, &WindowMenu::practiseChosen);
+    progress_ = addAction(tr("My pro&gress…"));
+    progress_->setShortcut(Qt::Key_P);
+    connect(progress_, &QAction::triggered, this, &WindowMenu::progressChosen);
+    addSeparator();
     connect(addAction(tr("&About Duridaz")), &QAction::triggered, this, &WindowMenu::aboutChosen);
 }
 

@@ -8,8 +8,9 @@
 
 class QActionGroup;
 
-// The main window's menu: the clef and the keys (major or minor) a quiz asks, and the About
-// window. Its choices show the current ones and can be changed only while no quiz runs.
+// The main window's menu: the clef and the keys (major or minor) a quiz asks, which show the
+// current ones and can be changed only while no quiz runs; the learner's record, practice and
+// progress; and the About window.
 class WindowMenu : public QMenu {
     Q_OBJECT
 public:
@@ -18,9 +19,18 @@ public:
     // Shows the choices in force, enabled or not, and opens the menu at a place on the screen.
     void open(QPoint where, Clef clef, KeyMode mode, bool quizRuns);
 
+    // The learner's choices as they stand, without telling anyone.
+    void showRecordKept(bool kept) { keepRecord_->setChecked(kept); }
+    void showPractising(bool practising) { practise_->setChecked(practising); }
+    // My progress, with its key, for the window to take the key too.
+    QAction* progressAction() const { return progress_; }
+
 signals:
     void clefChosen(Clef clef);
     void modeChosen(KeyMode mode);
+    void recordKeptChosen(bool kept);
+    void practiseChosen(bool practising);
+    void progressChosen();
     void aboutChosen();
 
 private:
@@ -28,4 +38,7 @@ private:
     QActionGroup* modes_;
     std::map<Clef, QAction*> clefActions_;
     std::map<KeyMode, QAction*> modeActions_;
+    QAction* keepRecord_;
+    QAction* practise_;
+    QAction* progress_;
 };

@@ -245,6 +245,7 @@ private slots:
     void theWorkedTimelineTicksOnTime();
     void aTickDueWhileABoxIsOpenIsDroppedAndItsTimerHeld();
     void eachCommandIsToldOnceAndOnlyWhenItActs();
+    void practiceAsksAMissedKeyMoreOftenAndStarvesNone();
 };
 
 void DrillTest::timeline_data() {
@@ -441,6 +442,43 @@ void DrillTest::eachCommandIsToldOnceAndOnlyWhenItActs() {
     rig.clock.runFor(5500 + 2000 + 1 + 5500);
     QCOMPARE(rig.events.quizzesEnded, 1);
     QCOMPARE(rig.events.commands.size(), size_t{4});  // the end of a quiz is not a Stop
+}
+
+// A record where key 10 was missed five times and every other key answered right five times.
+void DrillTest::practiceAsksAMissedKeyMoreOftenAndStarvesNone() {
+    struct Record : KeyWeights {
+        double weight(int key) const override {
+            const practice::Outcome outcome{key != 10, 1000, 5500};
+            const std::vector<practice::Outcome> lastFive(practice::kRecent, outcome);
+            return practice::weightOf(lastFive);
+        }
+    } record;
+    Rig rig;
+    rig.drill.practise(&record);
+    rig.drill.setSeconds(0);
+    rig.drill.setQuestions(25);
+    std::map<int, int> asked;
+    int previous = 0;
+    for (int counted = 0; counted < 10'000;) {
+        if (!rig.state().running) {
+            rig.drill.go();
+        }
+        if (rig.events.questions > counted) {
+            counted = rig.events.questions;
+            const int key = rig.state().keyNum;
+            QVERIFY2(key != previous, qPrintable(QString("key %1 twice in a row").arg(key)));
+            previous = key;
+            ++asked[key];
+            rig.drill.choose(rig.state().rightPos);
+        }
+        rig.clock.runFor(500);
+    }
+    QCOMPARE(asked.size(), size_t{14});
+    for (const auto& [key, times] : asked) {
+        QVERIFY2(
+            key == 10 || asked[10] >= 3 * times,
+            qPrintable(QString("key 10 %1 times, key %2 %3").arg(asked[10]).arg(key).arg(times)));
+    }
 }
 
 QTEST_GUILESS_MAIN(DrillTest)
