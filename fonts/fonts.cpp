@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 
 namespace fonts {
 
@@ -40,15 +41,32 @@ std::optional<QFont> widestThatFits(QFont font, const std::function<bool(const Q
     return std::nullopt;
 }
 
+// Each stretch tried is a font of its own for Qt to find and load, so the search starts where
+// the text would just fit, a stretch scaling its width, rather than at the face's own width.
 QFont narrowedToFit(QFont font, const QString& text, int width) {
-    const auto fitted = widestThatFits(font, [&](const QFont& candidate) {
-        const QFontMetrics metrics(candidate);
-        return metrics.horizontalAdvance(text) <= width &&
-               metrics.tightBoundingRect(text).right() < width;
-    });
+    auto widthAt = [&](int stretch) {
+        font.setStretch(stretch);
+        const QFontMetrics metrics(font);
+        return std::max(metrics.horizontalAdvance(text),
+                        metrics.tightBoundingRect(text).right() + 1);
+    };
+    const int natural = widthAt(QFont::Unstretched);
+    if (natural <= width) {
+        return font;
+    }
+    constexpr int kNarrowest = QFont::UltraCondensed + 1;
+    auto fits = [&](int stretch) { return widthAt(stretch) <= width; };
+    int stretch = std::clamp(QFont::Unstretched * width / std::max(natural, 1), kNarrowest,
+                             QFont::Unstretched - 1);
+    while (stretch > kNarrowest && !fits(stretch)) {
+        --stretch;
+    }
+    while (stretch + 1 < QFont::Unstretched && fits(stretch + 1)) {
+        ++stretch;
+    }
     // Too wide at any stretch: the narrowest tried still cuts off the least.
-    font.setStretch(QFont::UltraCondensed + 1);
-    return fitted.value_or(font);
+    font.setStretch(stretch);
+    return font;
 }
 
 }  // namespace fonts
