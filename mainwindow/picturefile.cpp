@@ -215,6 +215,8 @@ bool readExtension(GifFileType* gif, bool beforeFirstFrame, int& transparent) {
     return true;
 }
 
+}  // namespace
+
 // giflib reads the file record by record up to its trailer, and says when it is cut short
 // or broken; what follows the trailer is no concern of the picture's.
 std::optional<QImage> decodeGif(const QByteArray& data) {
@@ -247,6 +249,8 @@ std::optional<QImage> decodeGif(const QByteArray& data) {
         }
     }
 }
+
+namespace {
 
 bool isGif(const QByteArray& data) {
     return data.startsWith("GIF87a") || data.startsWith("GIF89a");

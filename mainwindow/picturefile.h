@@ -8,3 +8,7 @@
 // file of sensible size is read, and a picture that would decode to a huge image, or a GIF
 // cut short, is refused.
 std::optional<QImage> loadPictureFile(const QString& path);
+
+// Decodes a GIF held in memory, as loadPictureFile does one read from disk: the first frame,
+// transparent where the picture names a transparent colour; nullopt when it is broken.
+std::optional<QImage> decodeGif(const QByteArray& data);
