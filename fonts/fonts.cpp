@@ -50,14 +50,15 @@ QFont narrowedToFit(QFont font, const QString& text, int width) {
         return std::max(metrics.horizontalAdvance(text),
                         metrics.tightBoundingRect(text).right() + 1);
     };
-    const int natural = widthAt(QFont::Unstretched);
+    // A text that fits keeps the face's own width, and so the font other labels have loaded.
+    const int natural = widthAt(QFont::AnyStretch);
     if (natural <= width) {
         return font;
     }
     constexpr int kNarrowest = QFont::UltraCondensed + 1;
     auto fits = [&](int stretch) { return widthAt(stretch) <= width; };
-    int stretch = std::clamp(QFont::Unstretched * width / std::max(natural, 1), kNarrowest,
-                             QFont::Unstretched - 1);
+    const int estimate = (QFont::Unstretched * width + natural - 1) / std::max(natural, 1);
+    int stretch = std::clamp(estimate, kNarrowest, QFont::Unstretched - 1);
     while (stretch > kNarrowest && !fits(stretch)) {
         --stretch;
     }
