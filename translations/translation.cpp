@@ -2,9 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -13,7 +14,18 @@ const QString kPrefix = QStringLiteral("duridaz_");
 
 // "de-Latn-AT" and "de_AT" both give "de".
 QString baseLanguage(const QString& language) {
-    return language.section(QRegularExpression(QStringLiteral("[-_]")), 0, 0).toLower();
+    const auto end = std::find_if(language.begin(), language.end(),
+                                  [](QChar c) { return c == '-' || c == '_'; });
+    return QStringView(language.begin(), end).toString().toLower();
+}
+
+// Asked by name, which costs less than listing the folder; only a plain name ("de", "pt_BR")
+// can name a translation.
+bool isTranslated(const QString& language) {
+    const bool plain =
+        !language.isEmpty() && std::all_of(language.begin(), language.end(),
+                                           [](QChar c) { return c.isLetter() || c == '_'; });
+    return plain && QFile::exists(kFolder + '/' + kPrefix + language + ".qm");
 }
 
 }  // namespace
@@ -27,14 +39,13 @@ QStringList Translation::available() {
 }
 
 QString Translation::chooseFrom(const QStringList& userLanguages) {
-    const QStringList translated = available();
     for (const QString& language : userLanguages) {
         const QString base = baseLanguage(language);
         if (base == QLatin1String("en")) {
             return {};
         }
         for (const QString& candidate : {QLocale(language).name(), base}) {
-            if (translated.contains(candidate)) {
+            if (isTranslated(candidate)) {
                 return candidate;
             }
         }
