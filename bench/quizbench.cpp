@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QImageReader>
+#include <QLocale>
 #include <QScrollBar>
 #include <QTimer>
 #include <cstdio>
@@ -26,6 +27,7 @@
 #include "quizform.h"
 #include "simclock.h"
 #include "stats.h"
+#include "translation.h"
 
 namespace {
 
@@ -284,8 +286,9 @@ int main(int argc, char** argv) {
     fonts::installSubstitutions();
     qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
+    const Translation translation(QLocale::system().uiLanguages());
     ClockRandom random;
-    QuizForm form(random);
+    QuizForm form(random, translation.language());
     std::unique_ptr<TimerRun> timers;
     FirstFrameProbe probe;
     QObject::connect(&probe, &FirstFrameProbe::frameComplete, [&] {
