@@ -276,8 +276,10 @@ void Form1::paintEvent(QPaintEvent* event) {
 }
 
 bool Form1::loadKeyPicture(const std::string& file) {
-    const auto image = loadPictureFile(QString::fromStdString(file));
-    picture_->setPixmap(image ? QPixmap::fromImage(*image) : blankStaff_);
+    // The last key's picture goes first, so that the window never holds two at once.
+    picture_->clear();
+    auto image = loadPictureFile(QString::fromStdString(file));
+    picture_->setPixmap(image ? QPixmap::fromImage(std::move(*image)) : blankStaff_);
     return image.has_value();
 }
 
@@ -316,9 +318,9 @@ void Form1::clearArrow(int pos) {
 }
 
 bool Form1::loadArrow(int pos) {
-    const auto image = loadPictureFile("arrow.gif");
+    auto image = loadPictureFile("arrow.gif");
     if (image) {
-        arrows_.at(static_cast<size_t>(pos))->setPixmap(QPixmap::fromImage(*image));
+        arrows_.at(static_cast<size_t>(pos))->setPixmap(QPixmap::fromImage(std::move(*image)));
         describeAnswer(pos);
     }
     return image.has_value();
