@@ -129,7 +129,9 @@ Form1::Form1(RandomSource& random, const QString& language, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       narrator_([this](const QString& phrase) { tell(phrase); }),
       drill_(*this, *this, timers_, random) {
-    Q_INIT_RESOURCE(mainwindow);  // the pictures live in a static library
+    // The pictures live in a static library.
+    Q_INIT_RESOURCE(startpictures);
+    Q_INIT_RESOURCE(mainwindow);
     setObjectName("Form1");
     background_ = ownPicture(backgroundFor(language));
     blankStaff_ = ownPicture("blankstaff.gif");
