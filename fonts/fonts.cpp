@@ -1,17 +1,34 @@
 #include "fonts.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QStringList>
 #include <algorithm>
 
 namespace fonts {
 
+namespace {
+
+const QString kStandIn = QStringLiteral("Liberation Sans");
+
+// The face a window's font asks for: the one it was designed in where the system has it, else
+// the metric-compatible one that stands in for it. Asked for a missing face, Qt finds the
+// stand-in through the substitution too, but only after working out the missing face's
+// fallbacks, which costs as much as loading a font, once for each face and script.
+QString face(const QString& designed) {
+    static const QStringList families = QFontDatabase::families();
+    return families.contains(designed, Qt::CaseInsensitive) ? designed : kStandIn;
+}
+
+}  // namespace
+
 void installSubstitutions() {
-    QFont::insertSubstitution("Arial", "Liberation Sans");
-    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    QFont::insertSubstitution("Arial", kStandIn);
+    QFont::insertSubstitution("MS Sans Serif", kStandIn);
 }
 
 QFont arialBold(int pixelHeight) {
-    QFont font("Arial");
+    QFont font(face("Arial"));
     font.setPixelSize(pixelHeight);
     font.setBold(true);
     return font;
@@ -19,13 +36,13 @@ QFont arialBold(int pixelHeight) {
 
 // 8.25 points at 96 dots an inch.
 QFont dialogDefault() {
-    QFont font("MS Sans Serif");
+    QFont font(face("MS Sans Serif"));
     font.setPixelSize(11);
     return font;
 }
 
 QFont dialogBold(int pixelHeight) {
-    QFont font("MS Sans Serif");
+    QFont font(face("MS Sans Serif"));
     font.setPixelSize(pixelHeight);
     font.setBold(true);
     return font;
