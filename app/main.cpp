@@ -56,6 +56,7 @@ void passOnHeldMessages() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    fonts::startReadingConfiguration();
     fonts::installSubstitutions();
     // The small window goes to the X server through the socket: with shared memory, Qt waits
     // for the server on every repaint, which wakes the program twice more on every tick.

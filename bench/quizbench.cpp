@@ -283,6 +283,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     // As the program's main() does.
+    fonts::startReadingConfiguration();
     fonts::installSubstitutions();
     qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
