@@ -19,13 +19,9 @@ QString baseLanguage(const QString& language) {
     return QStringView(language.begin(), end).toString().toLower();
 }
 
-// Asked by name, which costs less than listing the folder; only a plain name ("de", "pt_BR")
-// can name a translation.
+// Asked for by name: listing the folder costs more than the few names a user's languages give.
 bool isTranslated(const QString& language) {
-    const bool plain =
-        !language.isEmpty() && std::all_of(language.begin(), language.end(),
-                                           [](QChar c) { return c.isLetter() || c == '_'; });
-    return plain && QFile::exists(kFolder + '/' + kPrefix + language + ".qm");
+    return QFile::exists(kFolder + '/' + kPrefix + language + ".qm");
 }
 
 }  // namespace
