@@ -15,7 +15,7 @@ expected=(
     share/icons/hicolor/16x16/apps/org.duridaz.Duridaz.png
     share/icons/hicolor/32x32/apps/org.duridaz.Duridaz.png
 )
-for picture in arrow.gif {1..14}.gif; do
+for picture in $(cd "$assets" && echo *.gif); do
     expected+=("share/duridaz/$picture")
     cmp -s "$assets/$picture" "$prefix/share/duridaz/$picture" ||
         fail "share/duridaz/$picture is missing or differs from the one in assets"
