@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
     if (const int* status = std::get_if<int>(&options)) {
         return *status;
     }
+    fonts::startReadingConfiguration();
     fonts::installSubstitutions();
     // The small window goes to the X server through the socket: with shared memory, Qt waits
     // for the server on every repaint, which wakes the program twice more on every tick.

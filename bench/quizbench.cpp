@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QImageReader>
+#include <QLocale>
 #include <QScrollBar>
 #include <QTimer>
 #include <cstdio>
@@ -27,6 +28,7 @@
 #include "quizform.h"
 #include "simclock.h"
 #include "stats.h"
+#include "translation.h"
 
 namespace {
 
@@ -285,11 +287,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     // As the program's main() does.
+    fonts::startReadingConfiguration();
     fonts::installSubstitutions();
     qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
+    const Translation translation(QLocale::system().uiLanguages());
     ClockRandom random;
-    QuizForm form(random);
+    QuizForm form(random, translation.language());
     std::unique_ptr<TimerRun> timers;
     FirstFrameProbe probe;
     QObject::connect(&probe, &FirstFrameProbe::frameComplete, [&] {

@@ -11,7 +11,7 @@
 // window's own drill stays idle.
 class QuizForm : public Form1 {
 public:
-    explicit QuizForm(RandomSource& random) : Form1(random) {}
+    QuizForm(RandomSource& random, const QString& language) : Form1(random, language) {}
 
     // When the last repaint began and ended.
     std::int64_t repaintStart = 0;

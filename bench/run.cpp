@@ -391,6 +391,11 @@ int main(int argc, char** argv) {
         return parts.empty() || std::find(parts.begin(), parts.end(), part) != parts.end();
     };
     ::signal(SIGPIPE, SIG_IGN);
+    // The language the program speaks, as run.sh passes it on.
+    const char* language = std::getenv("LANGUAGE");
+    const std::string speaks = language && *language ? std::string("LANGUAGE=") + language
+                                                     : std::string("English, LANGUAGE unset");
+    std::printf("bench: duridaz in %s\n", speaks.c_str());
     if (wanted("startup")) {
         startup("xcb", 21);
         startup("offscreen", 21);

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Runs every benchmark in one go in a fresh X server and prints one line a figure; see
-# "Benchmarks" in README.md. Usage: bench/run.sh BUILD_DIR [PART...]
+# "Benchmarks" in README.md. Usage: [LANGUAGE=de] bench/run.sh BUILD_DIR [PART...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 programs=$(realpath "$1/bench")
+# The tests' helpers speak English; LANGUAGE=de (or another) runs the program in that language.
+language=${LANGUAGE:-}
 source "$root/tests/x11/lib.sh"
+if [[ -n $language ]]; then
+    export LANGUAGE=$language
+fi
 
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR

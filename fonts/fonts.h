@@ -7,6 +7,10 @@
 // The window's fonts, by pixel height so that the layout does not depend on the screen's DPI.
 namespace fonts {
 
+// Starts reading the system's font configuration on another thread, for the first of the
+// fonts below to wait for; call first thing in main().
+void startReadingConfiguration();
+
 // Arial and MS Sans Serif are drawn with a metric-compatible face; call before any widget.
 void installSubstitutions();
 

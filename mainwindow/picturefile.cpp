@@ -379,6 +379,8 @@ bool isWholeGif(const QByteArray& data) {
     }
 }
 
+}  // namespace
+
 // giflib decodes the first frame of a GIF found whole, so it never reads past that frame.
 std::optional<QImage> decodeGif(const QByteArray& data) {
     if (!isWholeGif(data)) {
@@ -404,6 +406,8 @@ std::optional<QImage> decodeGif(const QByteArray& data) {
         }
     }
 }
+
+namespace {
 
 // Qt's reader of the one format named decodes a picture of the size its file announces, or
 // it is refused.

@@ -1,6 +1,8 @@
 // The quiz engine on its own: question picking, answer preparation and grading, with the
 // draws scripted so each rule can be steered into.
 #include <QtTest>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <set>
 
@@ -50,6 +52,8 @@ private slots:
     void aWrongOrMissingAnswerTurnsTheAnswerRed_data();
     void aWrongOrMissingAnswerTurnsTheAnswerRed();
     void countersAreWrittenAsPlainDecimals();
+    void countersReadAndWriteAsTheDecimalConversionsDo_data();
+    void countersReadAndWriteAsTheDecimalConversionsDo();
 };
 
 void EngineTest::wholeNumbersStayInRangeForEveryDraw_data() {
@@ -262,6 +266,33 @@ void EngineTest::countersAreWrittenAsPlainDecimals() {
         caption = counter::stepped(caption, 1);
         QCOMPARE(caption, std::to_string(i));
     }
+}
+
+// Whole numbers take a shorter way than other numbers; both give what the general decimal
+// conversions give, at the edges of the shorter way too.
+void EngineTest::countersReadAndWriteAsTheDecimalConversionsDo_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("zero") << "0";
+    QTest::newRow("negative zero") << "-0";
+    QTest::newRow("largest written as digits") << "99999";
+    QTest::newRow("shorter as 1e+05") << "100000";
+    QTest::newRow("negative, shorter as -1e+05") << "-100000";
+    QTest::newRow("fraction") << "2.5";
+    QTest::newRow("point without fraction") << "7.";
+    QTest::newRow("text after digits") << "12abc";
+}
+
+void EngineTest::countersReadAndWriteAsTheDecimalConversionsDo() {
+    QFETCH(QString, caption);
+    const std::string text = caption.toStdString();
+    double general = 0;
+    std::from_chars(text.data(), text.data() + text.size(), general, std::chars_format::fixed);
+    const double value = counter::valueOf(text);
+    QCOMPARE(value, general);
+    QCOMPARE(std::signbit(value), std::signbit(general));
+    std::array<char, 32> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), general).ptr;
+    QCOMPARE(counter::textOf(general), std::string(buffer.data(), end));
 }
 
 QTEST_GUILESS_MAIN(EngineTest)

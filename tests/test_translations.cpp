@@ -192,6 +192,7 @@ void TranslationsTest::theLanguageIsTheFirstOfTheUsersThatIsSpoken_data() {
     QTest::addColumn<QString>("chosen");
     QTest::newRow("German") << QStringList{"de-DE", "de-Latn-DE"} << "de";
     QTest::newRow("Austrian German") << QStringList{"de-AT", "de-Latn-AT"} << "de";
+    QTest::newRow("Austrian German, written with _") << QStringList{"de_AT"} << "de";
     QTest::newRow("Belgian Dutch") << QStringList{"nl-BE"} << "nl";
     QTest::newRow("French before German") << QStringList{"fr", "fr-FR", "de", "de-DE"} << "fr";
     QTest::newRow("American English") << QStringList{"en-US", "en-Latn-US", "en"} << "";

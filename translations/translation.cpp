@@ -2,9 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -15,7 +16,14 @@ const QString kEnglish = QStringLiteral("en");
 
 // "de-Latn-AT" and "de_AT" both give "de".
 QString baseLanguage(const QString& language) {
-    return language.section(QRegularExpression(QStringLiteral("[-_]")), 0, 0).toLower();
+    const auto end = std::find_if(language.begin(), language.end(),
+                                  [](QChar c) { return c == '-' || c == '_'; });
+    return QStringView(language.begin(), end).toString().toLower();
+}
+
+// Asked for by name: listing the folder costs more than the few names a user's languages give.
+bool isTranslated(const QString& language) {
+    return QFile::exists(kFolder + '/' + kPrefix + language + ".qm");
 }
 
 }  // namespace
@@ -30,14 +38,13 @@ QStringList Translation::available() {
 }
 
 QString Translation::chooseFrom(const QStringList& userLanguages) {
-    const QStringList translated = available();
     for (const QString& language : userLanguages) {
         const QString base = baseLanguage(language);
         if (base == QLatin1String("en")) {
             return {};
         }
         for (const QString& candidate : {QLocale(language).name(), base}) {
-            if (translated.contains(candidate)) {
+            if (isTranslated(candidate)) {
                 return candidate;
             }
         }
