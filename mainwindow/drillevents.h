@@ -30,22 +30,22 @@ struct QuizStart {
 };
 
 // What happened in the drill, as it happens. Everything one command or tick does comes before
-// the turnEnded that closes it.
+// the turnEnded that closes it. A listener takes the events it needs and lets the others go.
 class DrillEvents {
 public:
     virtual ~DrillEvents() = default;
 
-    virtual void quizStarted(const QuizStart& start) = 0;
-    virtual void questionShown(const Question& question) = 0;
+    virtual void quizStarted(const QuizStart& /*start*/) {}
+    virtual void questionShown(const Question& /*question*/) {}
     // The arrow points at answer pos; 0 when no answer is pointed at (the arrow was not found).
-    virtual void answerChosen(int pos) = 0;
-    virtual void graded(const Grading& grading) = 0;
+    virtual void answerChosen(int /*pos*/) {}
+    virtual void graded(const Grading& /*grading*/) {}
     // Go or Restart set the counters, or the clock counted a question off.
-    virtual void countersShown(const Counters& counters) = 0;
+    virtual void countersShown(const Counters& /*counters*/) {}
     // The correct answer is no longer shown in red.
-    virtual void pauseEnded() = 0;
-    virtual void commandActed(DrillCommand command) = 0;
-    virtual void keyKindShown(keytable::KeyKind kind) = 0;
-    virtual void quizEnded(const Counters& counters) = 0;
-    virtual void turnEnded() = 0;
+    virtual void pauseEnded() {}
+    virtual void commandActed(DrillCommand /*command*/) {}
+    virtual void keyKindShown(keytable::KeyKind /*kind*/) {}
+    virtual void quizEnded(const Counters& /*counters*/) {}
+    virtual void turnEnded() {}
 };

@@ -15,12 +15,10 @@ class Narrator : public DrillEvents {
 public:
     explicit Narrator(std::function<void(const QString&)> say);
 
-    void quizStarted(const QuizStart& /*start*/) override {}
     void questionShown(const Question& question) override;
     void answerChosen(int pos) override;
     void graded(const Grading& grading) override;
     void countersShown(const Counters& counters) override;
-    void pauseEnded() override {}
     void commandActed(DrillCommand command) override;
     void keyKindShown(keytable::KeyKind kind) override;
     void quizEnded(const Counters& counters) override;

@@ -55,6 +55,15 @@ std::string_view keyName(int key, KeyMode mode) {
     return (mode == KeyMode::Minor ? kMinorNames : kNames)[static_cast<size_t>(key - 1)];
 }
 
+int keyNamed(std::string_view name, KeyMode mode) {
+    for (int key = 1; key <= kKeyCount; ++key) {
+        if (keyName(key, mode) == name) {
+            return key;
+        }
+    }
+    return 0;
+}
+
 std::string pictureFile(int key, Clef clef) {
     const std::string number = std::to_string(key) + ".gif";
     return clef == Clef::Treble ? number : std::string(clefWord(clef)) + "-" + number;

@@ -23,6 +23,9 @@ struct KeyRange {
 // minor, the key is the relative minor of the same signature: "E Flat" gives "C Minor".
 std::string_view keyName(int key, KeyMode mode = KeyMode::Major);
 
+// The key named so in a mode, or 0: keyNamed(keyName(k, mode), mode) is k.
+int keyNamed(std::string_view name, KeyMode mode);
+
 // The picture file of key 1..14 in a clef, read by relative name from the working directory:
 // "3.gif" in the treble clef, "bass-3.gif" in the bass clef.
 std::string pictureFile(int key, Clef clef = Clef::Treble);
