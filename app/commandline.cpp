@@ -68,8 +68,14 @@ public:
     }
 
     Options options() const {
-        return {parser.isSet(clef) ? *clefOfWord(parser.value(clef)) : Clef::Treble,
-                parser.isSet(minor) ? KeyMode::Minor : KeyMode::Major};
+        Options options;
+        if (parser.isSet(clef)) {
+            options.clef = clefOfWord(parser.value(clef));
+        }
+        if (parser.isSet(minor)) {
+            options.mode = KeyMode::Minor;
+        }
+        return options;
     }
 
     // Help, the version or the mistake; the exit status.

@@ -1,14 +1,15 @@
 #pragma once
 
+#include <optional>
 #include <variant>
 
 #include "clef.h"
 #include "keymode.h"
 
-// What the command line asks of the drill.
+// What the command line asks of the drill; what it leaves out is as remembered, or as at first.
 struct Options {
-    Clef clef = Clef::Treble;
-    KeyMode mode = KeyMode::Major;
+    std::optional<Clef> clef;
+    std::optional<KeyMode> mode;
 };
 
 // Reads the program's own options; Qt's own, such as -platform, are left for Qt. When there is

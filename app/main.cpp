@@ -8,6 +8,7 @@
 #include "commandline.h"
 #include "fonts.h"
 #include "form1.h"
+#include "session.h"
 #include "translation.h"
 
 namespace {
@@ -76,8 +77,7 @@ int main(int argc, char** argv) {
     const Translation translation(QLocale::system().uiLanguages());
     ClockRandom random;
     Form1 form(random, translation.language());
-    form.chooseClef(std::get<Options>(options).clef);
-    form.chooseMode(std::get<Options>(options).mode);
+    const Session session(form, std::get<Options>(options));
     QObject::connect(&form, &Form1::aboutRequested, [] { Form3::open(); });
     form.show();
     return QApplication::exec();

@@ -45,18 +45,14 @@ void Learner::giveUp(const QString& why) {
     stopKeeping();
 }
 
+// The record learns of a quiz with its first answer, so that a Restart and the Go after it
+// do not leave an empty quiz behind.
 void Learner::quizStarted(const QuizStart& start) {
     quiz_ = start;
     ++quizzes_;
     quizStarts_.push_back(QDateTime::currentDateTimeUtc());
     weights_.reset();
     storedQuiz_.reset();
-    if (record_) {
-        storedQuiz_ = record_->startQuiz(start.clef, start.mode, start.questions);
-        if (!storedQuiz_) {
-            giveUp(record_->message());
-        }
-    }
 }
 
 void Learner::questionShown(const Question& question) {
@@ -86,14 +82,20 @@ void Learner::graded(const Grading& grading) {
     if (choiceAt_) {
         answer.msToChoice = static_cast<int>(*choiceAt_ - shownAt_);
     }
-    answer.quiz = storedQuiz_;
     run_.push_back({answer, quizzes_});
     weights_.reset();
     store(answer);
 }
 
-void Learner::store(const GradedAnswer& answer) {
-    if (record_ && !record_->add(answer)) {
+void Learner::store(GradedAnswer answer) {
+    if (!record_) {
+        return;
+    }
+    if (!storedQuiz_) {
+        storedQuiz_ = record_->startQuiz(quiz_.clef, quiz_.mode, quiz_.questions);
+    }
+    answer.quiz = storedQuiz_;
+    if (!storedQuiz_ || !record_->add(answer)) {
         giveUp(record_->message());
     }
 }

@@ -49,7 +49,7 @@ private:
     };
     std::array<std::vector<practice::Outcome>, 14> recentOutcomes() const;
     Figures runFigures(Clef clef, KeyMode mode) const;
-    void store(const GradedAnswer& answer);
+    void store(GradedAnswer answer);
     void giveUp(const QString& why);
 
     std::function<qint64()> clock_;

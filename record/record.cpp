@@ -84,6 +84,7 @@ void Record::open() {
                  .arg(path_));
         return;
     }
+    const bool existed = QFileInfo::exists(path_);
     QString asideName;
     switch (inspect()) {
         case Found::Unknown:
@@ -104,6 +105,9 @@ void Record::open() {
     }
     if (!prepare()) {
         fail(cannotKeep(error_));
+        if (!existed) {
+            removeWhatWasMade();
+        }
     } else if (!asideName.isEmpty()) {
         message_ = tr("Your record in %1 was damaged. It is kept as %2, and a new record has "
                       "been started.")
@@ -211,6 +215,13 @@ QString Record::cannotKeep(const QSqlError& error) const {
     }
 }
 
+// A record that could not be started leaves no empty file behind to be taken for one later.
+void Record::removeWhatWasMade() {
+    for (const QString& ending : kFileEndings) {
+        QFile::remove(path_ + ending);
+    }
+}
+
 void Record::fail(const QString& message) {
     db_.close();
     message_ = message;
@@ -227,7 +238,8 @@ std::optional<qint64> Record::startQuiz(Clef clef, KeyMode mode, int questions) 
     query.addBindValue(stored::word(keyModeWord(mode)));
     query.addBindValue(questions);
     if (!query.exec()) {
-        message_ = tr("A new quiz could not be stored in %1 (%2).")
+        message_ = tr("A new quiz could not be stored in %1 (%2). Duridaz goes on without storing "
+                      "your answers.")
                        .arg(path_, query.lastError().databaseText());
         return std::nullopt;
     }
@@ -254,7 +266,8 @@ bool Record::add(const GradedAnswer& answer) {
     query.addBindValue(stored::orNull(answer.msToChoice));
     query.addBindValue(stored::orNull(answer.quiz));
     if (!query.exec()) {
-        message_ = tr("An answer could not be stored in %1 (%2).")
+        message_ = tr("An answer could not be stored in %1 (%2). Duridaz goes on without storing "
+                      "your answers.")
                        .arg(path_, query.lastError().databaseText());
         return false;
     }

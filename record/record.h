@@ -41,10 +41,12 @@ struct QuizScore {
     int right = 0;
 };
 
-// One answer to a key: right or not, and the time to its last choice, if one was made.
+// One answer to a key: right or not, the time to its last choice, if one was made, and the
+// seconds the question had.
 struct Outcome {
     bool right = false;
     std::optional<int> ms;
+    int secondsAllowed = 0;
 };
 
 // Which answers the figures cover: all of them unless narrowed.
@@ -98,6 +100,7 @@ private:
     bool prepare();
     bool keepAside(QString& asideName);
     QString cannotKeep(const QSqlError& error) const;
+    void removeWhatWasMade();
     void fail(const QString& message);
 
     QString path_;

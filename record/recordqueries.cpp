@@ -90,8 +90,8 @@ std::array<std::vector<Outcome>, 14> Record::recentOutcomes(Clef clef, KeyMode m
         return outcomes;
     }
     QSqlQuery query = ofKind(db_,
-                             "SELECT key, correct, ms FROM ("
-                             " SELECT key, correct, ms,"
+                             "SELECT key, correct, ms, seconds FROM ("
+                             " SELECT key, correct, ms, seconds,"
                              " ROW_NUMBER() OVER (PARTITION BY key ORDER BY id DESC) AS newest"
                              " FROM answers WHERE clef = ? AND mode = ?)"
                              " WHERE newest <= ? ORDER BY key, newest",
@@ -102,7 +102,7 @@ std::array<std::vector<Outcome>, 14> Record::recentOutcomes(Clef clef, KeyMode m
         const int key = query.value(0).toInt();
         if (isKey(key)) {
             outcomes[static_cast<size_t>(key - 1)].push_back(
-                {query.value(1).toInt() == 1, intOrNone(query.value(2))});
+                {query.value(1).toInt() == 1, intOrNone(query.value(2)), query.value(3).toInt()});
         }
     }
     return outcomes;

@@ -24,7 +24,7 @@ cd "$root"
 while read -r file; do
     printf '%s\n' "${sources[@]}" | grep -qx "$root/$file" ||
         fail "$file has translatable texts but lupdate does not read it"
-done < <(find quiz mainwindow about app fonts tools translations -name '*.cpp' -o -name '*.h' |
+done < <(find quiz mainwindow about app fonts record progress tools translations -name '*.cpp' -o -name '*.h' |
     xargs grep -l -E '\btr\("|translate\("|QT_TRANSLATE_(N_)?NOOP\(' || true)
 
 copies=()

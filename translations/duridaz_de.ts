@@ -435,6 +435,91 @@
     </message>
 </context>
 <context>
+    <name>Record</name>
+    <message>
+        <source>Your record cannot be kept: %1 is a folder, not a file. Duridaz goes on without storing your answers.</source>
+        <translation>Ihr Lernverlauf kann nicht gespeichert werden: %1 ist ein Ordner, keine Datei. Duridaz läuft weiter, ohne Ihre Antworten zu speichern.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: the folder for %1 cannot be made. Duridaz goes on without storing your answers.</source>
+        <translation>Ihr Lernverlauf kann nicht gespeichert werden: Der Ordner für %1 lässt sich nicht anlegen. Duridaz läuft weiter, ohne Ihre Antworten zu speichern.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 was written by a newer version of Duridaz. It is left as it is, and this version stores nothing.</source>
+        <translation>Ihr Lernverlauf in %1 stammt von einer neueren Version von Duridaz. Er bleibt unverändert, und diese Version speichert nichts.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 was damaged. It is kept as %2, and a new record has been started.</source>
+        <translation>Ihr Lernverlauf in %1 war beschädigt. Er wird als %2 aufbewahrt, und ein neuer Lernverlauf wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 is damaged and could not be moved aside (%2). It is left where it is, and Duridaz goes on without storing your answers.</source>
+        <translation>Ihr Lernverlauf in %1 ist beschädigt und konnte nicht beiseitegelegt werden (%2). Er bleibt, wo er ist, und Duridaz läuft weiter, ohne Ihre Antworten zu speichern.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: %1 or its folder is read-only. Duridaz goes on without storing your answers.</source>
+        <translation>Ihr Lernverlauf kann nicht gespeichert werden: %1 oder sein Ordner ist schreibgeschützt. Duridaz läuft weiter, ohne Ihre Antworten zu speichern.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: the disk that holds %1 is full. Duridaz goes on without storing your answers.</source>
+        <translation>Ihr Lernverlauf kann nicht gespeichert werden: Der Datenträger mit %1 ist voll. Duridaz läuft weiter, ohne Ihre Antworten zu speichern.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Ihr Lernverlauf kann nicht in %1 gespeichert werden (%2). Duridaz läuft weiter, ohne Ihre Antworten zu speichern.</translation>
+    </message>
+    <message>
+        <source>%1 could not be deleted (%2).</source>
+        <translation>%1 konnte nicht gelöscht werden (%2).</translation>
+    </message>
+    <message>
+        <source>A new quiz could not be stored in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Ein neues Quiz konnte nicht in %1 gespeichert werden (%2). Duridaz läuft weiter, ohne Ihre Antworten zu speichern.</translation>
+    </message>
+    <message>
+        <source>An answer could not be stored in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Eine Antwort konnte nicht in %1 gespeichert werden (%2). Duridaz läuft weiter, ohne Ihre Antworten zu speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Keep my record</source>
+        <translation>Lernverlauf aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Your answers are kept in %1 and your settings in %2. Delete them too?</source>
+        <translation>Ihre Antworten liegen in %1, Ihre Einstellungen in %2. Sollen sie auch gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Delete them</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Keep the files</source>
+        <translation>Dateien behalten</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>The settings in %1 could not be understood, so Duridaz starts with its usual settings. The file is replaced when the settings are next saved.</source>
+        <translation>Die Einstellungen in %1 waren unverständlich, daher beginnt Duridaz mit seinen üblichen Einstellungen. Die Datei wird ersetzt, wenn die Einstellungen das nächste Mal gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The settings in %1 could not be read, so Duridaz starts with its usual settings.</source>
+        <translation>Die Einstellungen in %1 konnten nicht gelesen werden, daher beginnt Duridaz mit seinen üblichen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the folder %1 cannot be made.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: Der Ordner %1 lässt sich nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1 (%2).</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden (%2).</translation>
+    </message>
+</context>
+<context>
     <name>Signature</name>
     <message>
         <source></source>
@@ -493,6 +578,18 @@
     <message>
         <source>&amp;About Duridaz</source>
         <translation>Über &amp;Duridaz</translation>
+    </message>
+    <message>
+        <source>Keep my &amp;record</source>
+        <translation>Lernverlauf &amp;aufzeichnen</translation>
+    </message>
+    <message>
+        <source>&amp;Practise the keys I miss</source>
+        <translation>Verfehlte Tonarten ü&amp;ben</translation>
+    </message>
+    <message>
+        <source>My pro&amp;gress…</source>
+        <translation>Mein &amp;Fortschritt…</translation>
     </message>
 </context>
 </TS>

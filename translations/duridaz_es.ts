@@ -435,6 +435,91 @@
     </message>
 </context>
 <context>
+    <name>Record</name>
+    <message>
+        <source>Your record cannot be kept: %1 is a folder, not a file. Duridaz goes on without storing your answers.</source>
+        <translation>No se puede guardar su historial: %1 es una carpeta, no un archivo. Duridaz sigue sin guardar sus respuestas.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: the folder for %1 cannot be made. Duridaz goes on without storing your answers.</source>
+        <translation>No se puede guardar su historial: no se puede crear la carpeta de %1. Duridaz sigue sin guardar sus respuestas.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 was written by a newer version of Duridaz. It is left as it is, and this version stores nothing.</source>
+        <translation>Su historial en %1 lo escribió una versión más reciente de Duridaz. Se deja como está, y esta versión no guarda nada.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 was damaged. It is kept as %2, and a new record has been started.</source>
+        <translation>Su historial en %1 estaba dañado. Se conserva como %2, y se ha empezado un historial nuevo.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 is damaged and could not be moved aside (%2). It is left where it is, and Duridaz goes on without storing your answers.</source>
+        <translation>Su historial en %1 está dañado y no se ha podido apartar (%2). Se deja donde está, y Duridaz sigue sin guardar sus respuestas.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: %1 or its folder is read-only. Duridaz goes on without storing your answers.</source>
+        <translation>No se puede guardar su historial: %1 o su carpeta es de solo lectura. Duridaz sigue sin guardar sus respuestas.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: the disk that holds %1 is full. Duridaz goes on without storing your answers.</source>
+        <translation>No se puede guardar su historial: el disco que contiene %1 está lleno. Duridaz sigue sin guardar sus respuestas.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>No se puede guardar su historial en %1 (%2). Duridaz sigue sin guardar sus respuestas.</translation>
+    </message>
+    <message>
+        <source>%1 could not be deleted (%2).</source>
+        <translation>No se ha podido borrar %1 (%2).</translation>
+    </message>
+    <message>
+        <source>A new quiz could not be stored in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>No se ha podido guardar una prueba nueva en %1 (%2). Duridaz sigue sin guardar sus respuestas.</translation>
+    </message>
+    <message>
+        <source>An answer could not be stored in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>No se ha podido guardar una respuesta en %1 (%2). Duridaz sigue sin guardar sus respuestas.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Keep my record</source>
+        <translation>Guardar mi historial</translation>
+    </message>
+    <message>
+        <source>Your answers are kept in %1 and your settings in %2. Delete them too?</source>
+        <translation>Sus respuestas se guardan en %1 y sus ajustes en %2. ¿Borrarlos también?</translation>
+    </message>
+    <message>
+        <source>Delete them</source>
+        <translation>Borrarlos</translation>
+    </message>
+    <message>
+        <source>Keep the files</source>
+        <translation>Conservar los archivos</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>The settings in %1 could not be understood, so Duridaz starts with its usual settings. The file is replaced when the settings are next saved.</source>
+        <translation>Los ajustes de %1 no se han podido entender, así que Duridaz empieza con sus ajustes habituales. El archivo se sustituirá la próxima vez que se guarden los ajustes.</translation>
+    </message>
+    <message>
+        <source>The settings in %1 could not be read, so Duridaz starts with its usual settings.</source>
+        <translation>Los ajustes de %1 no se han podido leer, así que Duridaz empieza con sus ajustes habituales.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the folder %1 cannot be made.</source>
+        <translation>No se han podido guardar los ajustes: no se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1 (%2).</source>
+        <translation>No se han podido guardar los ajustes en %1 (%2).</translation>
+    </message>
+</context>
+<context>
     <name>Signature</name>
     <message>
         <source></source>
@@ -493,6 +578,18 @@
     <message>
         <source>&amp;About Duridaz</source>
         <translation>&amp;Acerca de Duridaz</translation>
+    </message>
+    <message>
+        <source>Keep my &amp;record</source>
+        <translation>Guardar mi &amp;historial</translation>
+    </message>
+    <message>
+        <source>&amp;Practise the keys I miss</source>
+        <translation>&amp;Practicar las tonalidades que fallo</translation>
+    </message>
+    <message>
+        <source>My pro&amp;gress…</source>
+        <translation>Mi pro&amp;greso…</translation>
     </message>
 </context>
 </TS>

@@ -435,6 +435,91 @@
     </message>
 </context>
 <context>
+    <name>Record</name>
+    <message>
+        <source>Your record cannot be kept: %1 is a folder, not a file. Duridaz goes on without storing your answers.</source>
+        <translation>Votre historique ne peut pas être conservé&#xa0;: %1 est un dossier, pas un fichier. Duridaz continue sans enregistrer vos réponses.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: the folder for %1 cannot be made. Duridaz goes on without storing your answers.</source>
+        <translation>Votre historique ne peut pas être conservé&#xa0;: le dossier de %1 ne peut pas être créé. Duridaz continue sans enregistrer vos réponses.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 was written by a newer version of Duridaz. It is left as it is, and this version stores nothing.</source>
+        <translation>Votre historique dans %1 a été écrit par une version plus récente de Duridaz. Il est laissé tel quel, et cette version n’enregistre rien.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 was damaged. It is kept as %2, and a new record has been started.</source>
+        <translation>Votre historique dans %1 était endommagé. Il est conservé sous le nom %2, et un nouvel historique a été commencé.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 is damaged and could not be moved aside (%2). It is left where it is, and Duridaz goes on without storing your answers.</source>
+        <translation>Votre historique dans %1 est endommagé et n’a pas pu être mis de côté (%2). Il reste où il est, et Duridaz continue sans enregistrer vos réponses.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: %1 or its folder is read-only. Duridaz goes on without storing your answers.</source>
+        <translation>Votre historique ne peut pas être conservé&#xa0;: %1 ou son dossier est en lecture seule. Duridaz continue sans enregistrer vos réponses.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: the disk that holds %1 is full. Duridaz goes on without storing your answers.</source>
+        <translation>Votre historique ne peut pas être conservé&#xa0;: le disque qui contient %1 est plein. Duridaz continue sans enregistrer vos réponses.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Votre historique ne peut pas être conservé dans %1 (%2). Duridaz continue sans enregistrer vos réponses.</translation>
+    </message>
+    <message>
+        <source>%1 could not be deleted (%2).</source>
+        <translation>%1 n’a pas pu être supprimé (%2).</translation>
+    </message>
+    <message>
+        <source>A new quiz could not be stored in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Un nouveau quiz n’a pas pu être enregistré dans %1 (%2). Duridaz continue sans enregistrer vos réponses.</translation>
+    </message>
+    <message>
+        <source>An answer could not be stored in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Une réponse n’a pas pu être enregistrée dans %1 (%2). Duridaz continue sans enregistrer vos réponses.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Keep my record</source>
+        <translation>Conserver mon historique</translation>
+    </message>
+    <message>
+        <source>Your answers are kept in %1 and your settings in %2. Delete them too?</source>
+        <translation>Vos réponses sont conservées dans %1 et vos réglages dans %2. Les supprimer aussi&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Delete them</source>
+        <translation>Les supprimer</translation>
+    </message>
+    <message>
+        <source>Keep the files</source>
+        <translation>Garder les fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>The settings in %1 could not be understood, so Duridaz starts with its usual settings. The file is replaced when the settings are next saved.</source>
+        <translation>Les réglages de %1 sont incompréhensibles&#xa0;: Duridaz démarre donc avec ses réglages habituels. Le fichier sera remplacé au prochain enregistrement des réglages.</translation>
+    </message>
+    <message>
+        <source>The settings in %1 could not be read, so Duridaz starts with its usual settings.</source>
+        <translation>Les réglages de %1 n’ont pas pu être lus&#xa0;: Duridaz démarre donc avec ses réglages habituels.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the folder %1 cannot be made.</source>
+        <translation>Les réglages n’ont pas pu être enregistrés&#xa0;: le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1 (%2).</source>
+        <translation>Les réglages n’ont pas pu être enregistrés dans %1 (%2).</translation>
+    </message>
+</context>
+<context>
     <name>Signature</name>
     <message>
         <source></source>
@@ -493,6 +578,18 @@
     <message>
         <source>&amp;About Duridaz</source>
         <translation>À &amp;propos de Duridaz</translation>
+    </message>
+    <message>
+        <source>Keep my &amp;record</source>
+        <translation>Conserver mon &amp;historique</translation>
+    </message>
+    <message>
+        <source>&amp;Practise the keys I miss</source>
+        <translation>Tra&amp;vailler les tonalités manquées</translation>
+    </message>
+    <message>
+        <source>My pro&amp;gress…</source>
+        <translation>Mes pro&amp;grès…</translation>
     </message>
 </context>
 </TS>

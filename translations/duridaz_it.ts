@@ -435,6 +435,91 @@
     </message>
 </context>
 <context>
+    <name>Record</name>
+    <message>
+        <source>Your record cannot be kept: %1 is a folder, not a file. Duridaz goes on without storing your answers.</source>
+        <translation>Il tuo storico non può essere conservato: %1 è una cartella, non un file. Duridaz continua senza salvare le tue risposte.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: the folder for %1 cannot be made. Duridaz goes on without storing your answers.</source>
+        <translation>Il tuo storico non può essere conservato: la cartella di %1 non può essere creata. Duridaz continua senza salvare le tue risposte.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 was written by a newer version of Duridaz. It is left as it is, and this version stores nothing.</source>
+        <translation>Il tuo storico in %1 è stato scritto da una versione più recente di Duridaz. Viene lasciato com’è, e questa versione non salva nulla.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 was damaged. It is kept as %2, and a new record has been started.</source>
+        <translation>Il tuo storico in %1 era danneggiato. È conservato come %2, e ne è stato iniziato uno nuovo.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 is damaged and could not be moved aside (%2). It is left where it is, and Duridaz goes on without storing your answers.</source>
+        <translation>Il tuo storico in %1 è danneggiato e non è stato possibile metterlo da parte (%2). Resta dov’è, e Duridaz continua senza salvare le tue risposte.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: %1 or its folder is read-only. Duridaz goes on without storing your answers.</source>
+        <translation>Il tuo storico non può essere conservato: %1 o la sua cartella è di sola lettura. Duridaz continua senza salvare le tue risposte.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: the disk that holds %1 is full. Duridaz goes on without storing your answers.</source>
+        <translation>Il tuo storico non può essere conservato: il disco che contiene %1 è pieno. Duridaz continua senza salvare le tue risposte.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Il tuo storico non può essere conservato in %1 (%2). Duridaz continua senza salvare le tue risposte.</translation>
+    </message>
+    <message>
+        <source>%1 could not be deleted (%2).</source>
+        <translation>Non è stato possibile eliminare %1 (%2).</translation>
+    </message>
+    <message>
+        <source>A new quiz could not be stored in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Non è stato possibile salvare un nuovo quiz in %1 (%2). Duridaz continua senza salvare le tue risposte.</translation>
+    </message>
+    <message>
+        <source>An answer could not be stored in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Non è stato possibile salvare una risposta in %1 (%2). Duridaz continua senza salvare le tue risposte.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Keep my record</source>
+        <translation>Conserva il mio storico</translation>
+    </message>
+    <message>
+        <source>Your answers are kept in %1 and your settings in %2. Delete them too?</source>
+        <translation>Le tue risposte sono in %1 e le tue impostazioni in %2. Eliminare anche queste?</translation>
+    </message>
+    <message>
+        <source>Delete them</source>
+        <translation>Eliminale</translation>
+    </message>
+    <message>
+        <source>Keep the files</source>
+        <translation>Tieni i file</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>The settings in %1 could not be understood, so Duridaz starts with its usual settings. The file is replaced when the settings are next saved.</source>
+        <translation>Le impostazioni in %1 non sono comprensibili, quindi Duridaz parte con le impostazioni consuete. Il file verrà sostituito al prossimo salvataggio delle impostazioni.</translation>
+    </message>
+    <message>
+        <source>The settings in %1 could not be read, so Duridaz starts with its usual settings.</source>
+        <translation>Le impostazioni in %1 non sono leggibili, quindi Duridaz parte con le impostazioni consuete.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the folder %1 cannot be made.</source>
+        <translation>Non è stato possibile salvare le impostazioni: la cartella %1 non può essere creata.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1 (%2).</source>
+        <translation>Non è stato possibile salvare le impostazioni in %1 (%2).</translation>
+    </message>
+</context>
+<context>
     <name>Signature</name>
     <message>
         <source></source>
@@ -493,6 +578,18 @@
     <message>
         <source>&amp;About Duridaz</source>
         <translation>Informazioni &amp;su Duridaz</translation>
+    </message>
+    <message>
+        <source>Keep my &amp;record</source>
+        <translation>Conserva il mio st&amp;orico</translation>
+    </message>
+    <message>
+        <source>&amp;Practise the keys I miss</source>
+        <translation>Esercita le tonalità che s&amp;bagli</translation>
+    </message>
+    <message>
+        <source>My pro&amp;gress…</source>
+        <translation>I miei pro&amp;gressi…</translation>
     </message>
 </context>
 </TS>

@@ -435,6 +435,91 @@
     </message>
 </context>
 <context>
+    <name>Record</name>
+    <message>
+        <source>Your record cannot be kept: %1 is a folder, not a file. Duridaz goes on without storing your answers.</source>
+        <translation>Je overzicht kan niet worden bijgehouden: %1 is een map, geen bestand. Duridaz gaat verder zonder je antwoorden op te slaan.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: the folder for %1 cannot be made. Duridaz goes on without storing your answers.</source>
+        <translation>Je overzicht kan niet worden bijgehouden: de map voor %1 kan niet worden gemaakt. Duridaz gaat verder zonder je antwoorden op te slaan.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 was written by a newer version of Duridaz. It is left as it is, and this version stores nothing.</source>
+        <translation>Je overzicht in %1 is geschreven door een nieuwere versie van Duridaz. Het blijft zoals het is, en deze versie slaat niets op.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 was damaged. It is kept as %2, and a new record has been started.</source>
+        <translation>Je overzicht in %1 was beschadigd. Het is bewaard als %2, en er is een nieuw overzicht begonnen.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 is damaged and could not be moved aside (%2). It is left where it is, and Duridaz goes on without storing your answers.</source>
+        <translation>Je overzicht in %1 is beschadigd en kon niet opzij worden gezet (%2). Het blijft waar het is, en Duridaz gaat verder zonder je antwoorden op te slaan.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: %1 or its folder is read-only. Duridaz goes on without storing your answers.</source>
+        <translation>Je overzicht kan niet worden bijgehouden: %1 of de map ervan is alleen-lezen. Duridaz gaat verder zonder je antwoorden op te slaan.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: the disk that holds %1 is full. Duridaz goes on without storing your answers.</source>
+        <translation>Je overzicht kan niet worden bijgehouden: de schijf met %1 is vol. Duridaz gaat verder zonder je antwoorden op te slaan.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Je overzicht kan niet worden bijgehouden in %1 (%2). Duridaz gaat verder zonder je antwoorden op te slaan.</translation>
+    </message>
+    <message>
+        <source>%1 could not be deleted (%2).</source>
+        <translation>%1 kon niet worden verwijderd (%2).</translation>
+    </message>
+    <message>
+        <source>A new quiz could not be stored in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Een nieuwe quiz kon niet worden opgeslagen in %1 (%2). Duridaz gaat verder zonder je antwoorden op te slaan.</translation>
+    </message>
+    <message>
+        <source>An answer could not be stored in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Een antwoord kon niet worden opgeslagen in %1 (%2). Duridaz gaat verder zonder je antwoorden op te slaan.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Keep my record</source>
+        <translation>Mijn overzicht bijhouden</translation>
+    </message>
+    <message>
+        <source>Your answers are kept in %1 and your settings in %2. Delete them too?</source>
+        <translation>Je antwoorden staan in %1 en je instellingen in %2. Die ook verwijderen?</translation>
+    </message>
+    <message>
+        <source>Delete them</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Keep the files</source>
+        <translation>Bestanden bewaren</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>The settings in %1 could not be understood, so Duridaz starts with its usual settings. The file is replaced when the settings are next saved.</source>
+        <translation>De instellingen in %1 waren onbegrijpelijk, dus Duridaz begint met de gewone instellingen. Het bestand wordt vervangen zodra de instellingen weer worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The settings in %1 could not be read, so Duridaz starts with its usual settings.</source>
+        <translation>De instellingen in %1 konden niet worden gelezen, dus Duridaz begint met de gewone instellingen.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the folder %1 cannot be made.</source>
+        <translation>De instellingen konden niet worden opgeslagen: de map %1 kan niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1 (%2).</source>
+        <translation>De instellingen konden niet worden opgeslagen in %1 (%2).</translation>
+    </message>
+</context>
+<context>
     <name>Signature</name>
     <message>
         <source></source>
@@ -493,6 +578,18 @@
     <message>
         <source>&amp;About Duridaz</source>
         <translation>&amp;Over Duridaz</translation>
+    </message>
+    <message>
+        <source>Keep my &amp;record</source>
+        <translation>Mijn overzicht &amp;bijhouden</translation>
+    </message>
+    <message>
+        <source>&amp;Practise the keys I miss</source>
+        <translation>Toonsoorten o&amp;efenen die ik mis</translation>
+    </message>
+    <message>
+        <source>My pro&amp;gress…</source>
+        <translation>Mijn &amp;vorderingen…</translation>
     </message>
 </context>
 </TS>

@@ -438,6 +438,91 @@
     </message>
 </context>
 <context>
+    <name>Record</name>
+    <message>
+        <source>Your record cannot be kept: %1 is a folder, not a file. Duridaz goes on without storing your answers.</source>
+        <translation>Nie można prowadzić twojego dziennika: %1 to folder, a nie plik. Duridaz działa dalej bez zapisywania twoich odpowiedzi.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: the folder for %1 cannot be made. Duridaz goes on without storing your answers.</source>
+        <translation>Nie można prowadzić twojego dziennika: nie da się utworzyć folderu dla %1. Duridaz działa dalej bez zapisywania twoich odpowiedzi.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 was written by a newer version of Duridaz. It is left as it is, and this version stores nothing.</source>
+        <translation>Twój dziennik w %1 zapisała nowsza wersja Duridaz. Zostaje bez zmian, a ta wersja niczego nie zapisuje.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 was damaged. It is kept as %2, and a new record has been started.</source>
+        <translation>Twój dziennik w %1 był uszkodzony. Zachowano go jako %2 i rozpoczęto nowy dziennik.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 is damaged and could not be moved aside (%2). It is left where it is, and Duridaz goes on without storing your answers.</source>
+        <translation>Twój dziennik w %1 jest uszkodzony i nie udało się go odłożyć na bok (%2). Zostaje na miejscu, a Duridaz działa dalej bez zapisywania twoich odpowiedzi.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: %1 or its folder is read-only. Duridaz goes on without storing your answers.</source>
+        <translation>Nie można prowadzić twojego dziennika: %1 lub jego folder jest tylko do odczytu. Duridaz działa dalej bez zapisywania twoich odpowiedzi.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: the disk that holds %1 is full. Duridaz goes on without storing your answers.</source>
+        <translation>Nie można prowadzić twojego dziennika: dysk z %1 jest pełny. Duridaz działa dalej bez zapisywania twoich odpowiedzi.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Nie można prowadzić twojego dziennika w %1 (%2). Duridaz działa dalej bez zapisywania twoich odpowiedzi.</translation>
+    </message>
+    <message>
+        <source>%1 could not be deleted (%2).</source>
+        <translation>Nie udało się usunąć %1 (%2).</translation>
+    </message>
+    <message>
+        <source>A new quiz could not be stored in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Nie udało się zapisać nowego quizu w %1 (%2). Duridaz działa dalej bez zapisywania twoich odpowiedzi.</translation>
+    </message>
+    <message>
+        <source>An answer could not be stored in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Nie udało się zapisać odpowiedzi w %1 (%2). Duridaz działa dalej bez zapisywania twoich odpowiedzi.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Keep my record</source>
+        <translation>Prowadź mój dziennik</translation>
+    </message>
+    <message>
+        <source>Your answers are kept in %1 and your settings in %2. Delete them too?</source>
+        <translation>Twoje odpowiedzi są w %1, a ustawienia w %2. Usunąć je także?</translation>
+    </message>
+    <message>
+        <source>Delete them</source>
+        <translation>Usuń je</translation>
+    </message>
+    <message>
+        <source>Keep the files</source>
+        <translation>Zachowaj pliki</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>The settings in %1 could not be understood, so Duridaz starts with its usual settings. The file is replaced when the settings are next saved.</source>
+        <translation>Ustawienia w %1 są niezrozumiałe, więc Duridaz zaczyna ze zwykłymi ustawieniami. Plik zostanie zastąpiony przy następnym zapisie ustawień.</translation>
+    </message>
+    <message>
+        <source>The settings in %1 could not be read, so Duridaz starts with its usual settings.</source>
+        <translation>Nie udało się odczytać ustawień w %1, więc Duridaz zaczyna ze zwykłymi ustawieniami.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the folder %1 cannot be made.</source>
+        <translation>Nie udało się zapisać ustawień: nie da się utworzyć folderu %1.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1 (%2).</source>
+        <translation>Nie udało się zapisać ustawień w %1 (%2).</translation>
+    </message>
+</context>
+<context>
     <name>Signature</name>
     <message>
         <source></source>
@@ -498,6 +583,18 @@
     <message>
         <source>&amp;About Duridaz</source>
         <translation>&amp;O programie Duridaz</translation>
+    </message>
+    <message>
+        <source>Keep my &amp;record</source>
+        <translation>Prowadź mój &amp;dziennik</translation>
+    </message>
+    <message>
+        <source>&amp;Practise the keys I miss</source>
+        <translation>Ć&amp;wicz tonacje, w których się mylę</translation>
+    </message>
+    <message>
+        <source>My pro&amp;gress…</source>
+        <translation>Moje &amp;postępy…</translation>
     </message>
 </context>
 </TS>

@@ -438,6 +438,91 @@
     </message>
 </context>
 <context>
+    <name>Record</name>
+    <message>
+        <source>Your record cannot be kept: %1 is a folder, not a file. Duridaz goes on without storing your answers.</source>
+        <translation>Не удаётся вести ваш журнал: %1 — это папка, а не файл. Duridaz продолжает работу, не сохраняя ваши ответы.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: the folder for %1 cannot be made. Duridaz goes on without storing your answers.</source>
+        <translation>Не удаётся вести ваш журнал: не удаётся создать папку для %1. Duridaz продолжает работу, не сохраняя ваши ответы.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 was written by a newer version of Duridaz. It is left as it is, and this version stores nothing.</source>
+        <translation>Ваш журнал в %1 записан более новой версией Duridaz. Он оставлен как есть, а эта версия ничего не сохраняет.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 was damaged. It is kept as %2, and a new record has been started.</source>
+        <translation>Ваш журнал в %1 был повреждён. Он сохранён как %2, и начат новый журнал.</translation>
+    </message>
+    <message>
+        <source>Your record in %1 is damaged and could not be moved aside (%2). It is left where it is, and Duridaz goes on without storing your answers.</source>
+        <translation>Ваш журнал в %1 повреждён, и его не удалось отложить (%2). Он остаётся на месте, а Duridaz продолжает работу, не сохраняя ваши ответы.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: %1 or its folder is read-only. Duridaz goes on without storing your answers.</source>
+        <translation>Не удаётся вести ваш журнал: %1 или его папка доступны только для чтения. Duridaz продолжает работу, не сохраняя ваши ответы.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept: the disk that holds %1 is full. Duridaz goes on without storing your answers.</source>
+        <translation>Не удаётся вести ваш журнал: диск, на котором находится %1, заполнен. Duridaz продолжает работу, не сохраняя ваши ответы.</translation>
+    </message>
+    <message>
+        <source>Your record cannot be kept in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Не удаётся вести ваш журнал в %1 (%2). Duridaz продолжает работу, не сохраняя ваши ответы.</translation>
+    </message>
+    <message>
+        <source>%1 could not be deleted (%2).</source>
+        <translation>Не удалось удалить %1 (%2).</translation>
+    </message>
+    <message>
+        <source>A new quiz could not be stored in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Не удалось сохранить новый тест в %1 (%2). Duridaz продолжает работу, не сохраняя ваши ответы.</translation>
+    </message>
+    <message>
+        <source>An answer could not be stored in %1 (%2). Duridaz goes on without storing your answers.</source>
+        <translation>Не удалось сохранить ответ в %1 (%2). Duridaz продолжает работу, не сохраняя ваши ответы.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Keep my record</source>
+        <translation>Вести мой журнал</translation>
+    </message>
+    <message>
+        <source>Your answers are kept in %1 and your settings in %2. Delete them too?</source>
+        <translation>Ваши ответы хранятся в %1, а настройки — в %2. Удалить и их?</translation>
+    </message>
+    <message>
+        <source>Delete them</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Keep the files</source>
+        <translation>Оставить файлы</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>The settings in %1 could not be understood, so Duridaz starts with its usual settings. The file is replaced when the settings are next saved.</source>
+        <translation>Настройки в %1 непонятны, поэтому Duridaz начинает с обычных настроек. Файл будет заменён при следующем сохранении настроек.</translation>
+    </message>
+    <message>
+        <source>The settings in %1 could not be read, so Duridaz starts with its usual settings.</source>
+        <translation>Не удалось прочитать настройки в %1, поэтому Duridaz начинает с обычных настроек.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the folder %1 cannot be made.</source>
+        <translation>Не удалось сохранить настройки: не удаётся создать папку %1.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1 (%2).</source>
+        <translation>Не удалось сохранить настройки в %1 (%2).</translation>
+    </message>
+</context>
+<context>
     <name>Signature</name>
     <message>
         <source></source>
@@ -498,6 +583,18 @@
     <message>
         <source>&amp;About Duridaz</source>
         <translation>О &amp;программе Duridaz</translation>
+    </message>
+    <message>
+        <source>Keep my &amp;record</source>
+        <translation>Вести мой &amp;журнал</translation>
+    </message>
+    <message>
+        <source>&amp;Practise the keys I miss</source>
+        <translation>&amp;Упражняться в тональностях с ошибками</translation>
+    </message>
+    <message>
+        <source>My pro&amp;gress…</source>
+        <translation>Мои у&amp;спехи…</translation>
     </message>
 </context>
 </TS>

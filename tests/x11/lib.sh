@@ -36,9 +36,10 @@ stop_all() {
 start_program() {
     local program pictures=$2
     program=$(realpath "$1")
-    (cd "$pictures" && QT_QPA_PLATFORM=xcb exec "$program" "${@:3}") &
+    (cd "$pictures" && QT_QPA_PLATFORM=xcb exec ${AS_USER:-} "$program" "${@:3}") &
     APP_PID=$!
-    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Duridaz$' | head -n1)
+    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --all --pid "$APP_PID" \
+        --name '^Duridaz$' | head -n1)
     [[ -n $WINDOW ]] || fail "the window did not map"
     sleep 0.5
 }
