@@ -11,8 +11,9 @@ if [[ -n $language ]]; then
     export LANGUAGE=$language
 fi
 
-XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
+# Folders of the bench's own, so that the program meets no learner's settings or record.
+XDG_RUNTIME_DIR=$(mktemp -d) XDG_CONFIG_HOME=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d)
+export XDG_RUNTIME_DIR XDG_CONFIG_HOME XDG_DATA_HOME
 start_x_server
-trap 'stop_all; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+trap 'stop_all; rm -rf "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"' EXIT
 "$programs/bench-run" "$programs" "$root/assets" "${@:2}"
