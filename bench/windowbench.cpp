@@ -91,8 +91,11 @@ void frameComplete(const QStringList& args, QWidget& window) {
     }
 }
 
+// What to measure comes in WINDOWBENCH, "startup LAUNCHED", "idle SETUP" or "memory", as the
+// program's own command line is left to the program.
 void start() {
-    const QStringList args = QCoreApplication::arguments();
+    const QStringList args = QStringList{QCoreApplication::arguments().value(0)} +
+                             QString::fromLocal8Bit(qgetenv("WINDOWBENCH")).split(' ');
     const bool known = (args.size() == 3 && (args[1] == "startup" || args[1] == "idle")) ||
                        (args.size() == 2 && args[1] == "memory");
     if (!known || (args[1] == "idle" && !setups().contains(args[2].toStdString()))) {
