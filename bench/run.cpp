@@ -1,8 +1,9 @@
 // Runs every benchmark in one go and judges each figure against a baseline measured in the
 // same run, side by side: the bare window for start-up, memory and idle cost, a bare decode
-// of the same picture for preparing a question, the kernel's own sleep for the timers.
+// of the same picture for preparing a question, the kernel's own sleep for the timers, a bare
+// insert of the same row for storing an answer in the record.
 // Usage: bench-run PROGRAMS PICTURES [PART...], with an X server in DISPLAY; the parts are
-// startup, memory, prepare, idle and timers, all of them when none is named.
+// startup, memory, prepare, idle, timers and record, all of them when none is named.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -377,6 +378,24 @@ void idleCost() {
         perTick, running.switches.involuntary, running.calls, all(bare));
 }
 
+// The record: storing an answer, and opening a record that years of practice could fill.
+void recordCost() {
+    Child adding = start({program("bench-record"), "add"}, "offscreen");
+    const Values added = finish(adding);
+    const double median = ms(value(added, "record.add.median"));
+    const double bare = ms(value(added, "bare.add.median"));
+    report.figure(
+        "storing an answer, median of %lld: %.3f ms (99th percentile %.3f ms), bare insert of "
+        "the same row %.3f ms (%.3f ms): %.2fx, goal median < 1 ms",
+        median < 1.0, static_cast<long long>(value(added, "record.add.count")), median,
+        ms(value(added, "record.add.p99")), bare, ms(value(added, "bare.add.p99")),
+        ratio(median, bare));
+    Child opening = start({program("bench-record"), "open"}, "offscreen");
+    const double open = ms(value(finish(opening), "record.open.median"));
+    report.figure("opening a record of 10,000 answers, median of 5: %.1f ms, goal < 50 ms",
+                  open < 50.0, open);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -411,6 +430,9 @@ int main(int argc, char** argv) {
     }
     if (wanted("timers")) {
         timers();
+    }
+    if (wanted("record")) {
+        recordCost();
     }
     report.summary();
     return 0;
