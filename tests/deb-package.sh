@@ -34,7 +34,8 @@ dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/org.duridaz.Du
 echo "ok: the packaged entry starts in /usr/share/duridaz"
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation2; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6sql6 libc6 fonts-liberation2 \
+    libqt6sql6-sqlite; do
     grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 echo "ok: Depends: $depends"
