@@ -54,8 +54,9 @@ ProgressLegend::ProgressLegend(QWidget* parent) : QWidget(parent) {
     auto add = [&](QWidget* icon, const QString& text) {
         auto* label = new QLabel(text, this);
         label->setTextFormat(Qt::PlainText);
+        // Two columns of icon and words, a gap between them.
         const int row = item % 3;
-        const int column = 2 * (item / 3);
+        const int column = 3 * (item / 3);
         grid->addWidget(icon, row, column);
         grid->addWidget(label, row, column + 1);
         ++item;
@@ -76,7 +77,8 @@ ProgressLegend::ProgressLegend(QWidget* parent) : QWidget(parent) {
     count->setFont(bold);
     //: Beside "7/9" in the legend: the numbers by each key.
     add(count, tr("Right answers / questions asked"));
-    grid->setColumnStretch(3, 1);
+    grid->setColumnMinimumWidth(2, 12);
+    grid->setColumnStretch(4, 1);
 }
 
 void ProgressLegend::setSlowMs(int slowMs) {
