@@ -5,6 +5,7 @@
 #include <QtMath>
 #include <cmath>
 #include <functional>
+#include <numbers>
 #include <vector>
 
 #include "fonts.h"
@@ -74,7 +75,7 @@ QRectF countBox(QPointF discCentre, QPointF direction, QSizeF size) {
 }
 
 // Everything the circle may paint, around its centre.
-QRectF extent() {
+QRectF measureExtent() {
     const QSizeF widest(kCountRoom, QFontMetricsF(countFont()).height());
     const qreal disc =
         std::max(KeyCircle::kDiscRadius, -KeyCircle::markOffset().y() + KeyCircle::kBadgeRadius);
@@ -84,6 +85,11 @@ QRectF extent() {
         all |= countBox(offsetOf(key), countDirection(key), widest);
     }
     return all.adjusted(-kMargin, -kMargin, kMargin, kMargin);
+}
+
+const QRectF& extent() {
+    static const QRectF measured = measureExtent();
+    return measured;
 }
 
 // The name's pieces, each to be followed by a break: after a space (dropped when the line
@@ -96,16 +102,20 @@ QStringList piecesOf(const QString& name) {
             pieces << QString{};
         }
     }
-    if (pieces.last().isEmpty()) {
+    if (pieces.size() > 1 && pieces.last().isEmpty()) {
         pieces.removeLast();
     }
     return pieces;
 }
 
-// Every way to set the pieces on at most kMaxNameLines lines, fewer lines first.
+// Every way to set the pieces on at most kMaxNameLines lines, fewer lines first; a name of
+// many words, which no key has, on one line.
 std::vector<QStringList> arrangements(const QStringList& pieces) {
-    std::vector<QStringList> all;
     const int gaps = int(pieces.size()) - 1;
+    if (gaps > 8) {
+        return {QStringList(pieces.join(QString()))};
+    }
+    std::vector<QStringList> all;
     for (unsigned breaks = 0; breaks < (1u << gaps); ++breaks) {
         QStringList lines(pieces.first());
         for (int gap = 0; gap < gaps; ++gap) {
@@ -179,7 +189,7 @@ QPointF KeyCircle::centreOf(int key) {
 
 // The marks sit on the upper rim, mostly outside it, clear of a name's lines.
 QPointF KeyCircle::markOffset() {
-    return QPointF(1, -1) * ((kDiscRadius + kBadgeRadius - 2) * M_SQRT1_2);
+    return QPointF(1, -1) * ((kDiscRadius + kBadgeRadius - 2) / std::numbers::sqrt2);
 }
 
 QPointF KeyCircle::slowOffset() {

@@ -84,6 +84,16 @@ ProgressWindow::ProgressWindow()
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
+    layOut(chartCaption, buttons);
+    setTabOrder(thisRun_, wholeRecord_);
+    setTabOrder(wholeRecord_, table_);
+    setTabOrder(table_, chart_);
+    setTabOrder(chart_, buttons->button(QDialogButtonBox::Close));
+}
+
+// The heading and the scope above; the circle and its legend at the left, the table and the
+// chart at the right; the Close button below.
+void ProgressWindow::layOut(QLabel* chartCaption, QWidget* buttons) {
     auto* top = new QHBoxLayout;
     top->addWidget(heading_, 1);
     top->addWidget(thisRun_);
@@ -108,11 +118,6 @@ ProgressWindow::ProgressWindow()
     whole->addWidget(buttons);
     // The window takes the size its contents ask for in the user's language, and keeps it.
     whole->setSizeConstraint(QLayout::SetFixedSize);
-
-    setTabOrder(thisRun_, wholeRecord_);
-    setTabOrder(wholeRecord_, table_);
-    setTabOrder(table_, chart_);
-    setTabOrder(chart_, buttons->button(QDialogButtonBox::Close));
 }
 
 ProgressScope ProgressWindow::scope() const {

@@ -7,9 +7,9 @@
 
 class KeyCircle;
 class ProgressLegend;
+class ProgressTable;
 class QLabel;
 class QRadioButton;
-class ProgressTable;
 class QuizChart;
 
 // "My progress": for the current clef and mode, how each key has gone, on the circle of fifths
@@ -33,9 +33,9 @@ public:
 
 private:
     ProgressWindow();
+    void layOut(QLabel* chartCaption, QWidget* buttons);
     void setWholeRecordKept(bool kept);
     void showData(const ProgressData& shown);
-    void fillTable(const ProgressData& shown);
 
     Source source_;
     QLabel* heading_ = nullptr;

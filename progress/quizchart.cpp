@@ -2,7 +2,6 @@
 
 #include <QLocale>
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
 #include "fonts.h"
