@@ -83,6 +83,7 @@ private slots:
     void bandsDifferByTheirMarksInGreyToo();
     void thereIsOnlyEverOneWindow();
     void escapeClosesItAndTabGoesThroughItsControls();
+    void nonsenseFiguresAreDrawnWithoutHarm();
     void theChartSaysWhatItShows_data();
     void theChartSaysWhatItShows();
     void everyTextFitsItsPlace_data();
@@ -264,6 +265,17 @@ void ProgressTest::escapeClosesItAndTabGoesThroughItsControls() {
                                  "QRadioButton"}));
     QTest::keyClick(window->findChild<ProgressTable*>(), Qt::Key_Escape);
     QTRY_VERIFY(!ProgressWindow::instance());
+}
+
+void ProgressTest::nonsenseFiguresAreDrawnWithoutHarm() {
+    ProgressData data = dataWith({{1, -5, 3, -7}, {2, 3, 9, 0}, {3, 99999, -1, INT_MAX}});
+    data.slowMs = -1;
+    for (int quiz = 0; quiz < 60; ++quiz) {
+        data.quizzes.push_back({QDateTime(), quiz % 3 - 1, quiz});
+    }
+    ProgressWindow* window = openWith(data);
+    QVERIFY(!window->grab().isNull());
+    QCOMPARE(table()->item(2, ProgressTable::AskedColumn)->text(), "99999");
 }
 
 void ProgressTest::theChartSaysWhatItShows_data() {
