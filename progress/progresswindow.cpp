@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "fonts.h"
@@ -38,8 +37,11 @@ ProgressWindow* ProgressWindow::open(Source source, bool wholeRecordKept) {
         window = new ProgressWindow;
     }
     window->source_ = std::move(source);
+    const ProgressScope before = window->scope();
     window->setWholeRecordKept(wholeRecordKept);
-    window->refresh();
+    if (window->scope() == before) {
+        window->refresh();  // else the change of scope has asked the source already
+    }
     window->show();
     window->raise();
     window->activateWindow();
@@ -126,7 +128,6 @@ ProgressScope ProgressWindow::scope() const {
 
 void ProgressWindow::setWholeRecordKept(bool kept) {
     if (!kept) {
-        const QSignalBlocker quiet(wholeRecord_);  // open() asks the source itself
         thisRun_->setChecked(true);
     }
     wholeRecord_->setEnabled(kept);

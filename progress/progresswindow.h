@@ -29,12 +29,14 @@ public:
 
     // Asks the source again, after an answer has been graded.
     void refresh();
+    // Whether the whole record may be chosen; when it no longer may, the window turns to this
+    // run's answers.
+    void setWholeRecordKept(bool kept);
     ProgressScope scope() const;
 
 private:
     ProgressWindow();
     void layOut(QLabel* chartCaption, QWidget* buttons);
-    void setWholeRecordKept(bool kept);
     void showData(const ProgressData& shown);
 
     Source source_;

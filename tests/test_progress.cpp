@@ -179,6 +179,12 @@ void ProgressTest::withoutAKeptRecordOnlyThisRunCanBeChosen() {
     QTest::mouseClick(whole, Qt::LeftButton);
     QCOMPARE(window->scope(), ProgressScope::ThisRun);
     QCOMPARE(asked.size(), 1);
+    // Kept again while the window is open.
+    window->setWholeRecordKept(true);
+    whole->click();
+    QCOMPARE(asked.last(), ProgressScope::WholeRecord);
+    window->setWholeRecordKept(false);
+    QCOMPARE(asked.last(), ProgressScope::ThisRun);
 }
 
 void ProgressTest::eachShareFallsInOneBand_data() {
