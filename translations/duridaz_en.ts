@@ -26,6 +26,16 @@
     </message>
 </context>
 <context>
+    <name>QuizChart</name>
+    <message numerus="yes">
+        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
+        <translation>
+            <numerusform>Last quiz: lowest %1, highest %2, latest %3</numerusform>
+            <numerusform>Last %n quizzes: lowest %1, highest %2, latest %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Signature</name>
     <message numerus="yes">
         <source>%n sharps</source>
