@@ -214,6 +214,18 @@
     </message>
 </context>
 <context>
+    <name>KeyCircle</name>
+    <message>
+        <source>Circle of fifths</source>
+        <translation>Quintenzirkel</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A sentence of the circle&apos;s description: &quot;80% or more right: G and D.&quot;</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>KeyName</name>
     <message>
         <source></source>
@@ -445,6 +457,140 @@
     </message>
 </context>
 <context>
+    <name>ProgressLegend</name>
+    <message>
+        <source>Right answers / questions asked</source>
+        <extracomment>Beside &quot;7/9&quot; in the legend: the numbers by each key.</extracomment>
+        <translation>Richtige Antworten / gestellte Fragen</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressTable</name>
+    <message>
+        <source>Answers per key</source>
+        <translation>Antworten je Tonart</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tonart</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Gefragt</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Mittlere Zeit</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressText</name>
+    <message>
+        <source>Bass clef</source>
+        <translation>Bassschlüssel</translation>
+    </message>
+    <message>
+        <source>Alto clef</source>
+        <translation>Altschlüssel</translation>
+    </message>
+    <message>
+        <source>Tenor clef</source>
+        <translation>Tenorschlüssel</translation>
+    </message>
+    <message>
+        <source>Treble clef</source>
+        <translation>Violinschlüssel</translation>
+    </message>
+    <message>
+        <source>minor keys</source>
+        <translation>Molltonarten</translation>
+    </message>
+    <message>
+        <source>major keys</source>
+        <translation>Durtonarten</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>What the window shows: &quot;Bass clef, minor keys&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage: &quot;85%&quot;, as your language writes it.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A time in seconds with one decimal: &quot;2.4 s&quot;.</extracomment>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>%1% or more right</source>
+        <translation>%1&#xa0;% oder mehr richtig</translation>
+    </message>
+    <message>
+        <source>%1 to %2% right</source>
+        <translation>%1 bis %2&#xa0;% richtig</translation>
+    </message>
+    <message>
+        <source>Under %1% right</source>
+        <translation>Unter %1&#xa0;% richtig</translation>
+    </message>
+    <message>
+        <source>Not asked yet</source>
+        <translation>Noch nicht gefragt</translation>
+    </message>
+    <message>
+        <source>Slower than %1 on average</source>
+        <translation>Im Mittel über %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>My progress</source>
+        <translation>Mein Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;This run</source>
+        <translation>&amp;Diese Sitzung</translation>
+    </message>
+    <message>
+        <source>&amp;Whole record</source>
+        <translation>&amp;Gesamter Verlauf</translation>
+    </message>
+    <message>
+        <source>No record is kept: only this run&apos;s answers can be shown.</source>
+        <translation>Es wird kein Verlauf gespeichert: Nur die Antworten dieser Sitzung können gezeigt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>QuizChart</name>
+    <message>
+        <source>Scores of the last quizzes</source>
+        <translation>Ergebnisse der letzten Quizrunden</translation>
+    </message>
+    <message>
+        <source>No quiz finished yet</source>
+        <translation>Noch keine Quizrunde beendet</translation>
+    </message>
+    <message>
+        <source>One quiz: %1 right</source>
+        <translation>Eine Quizrunde: %1 richtig</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
+        <translation>
+            <numerusform>Letzte Quizrunde: schlechtestes Ergebnis %1, bestes %2, letztes %3</numerusform>
+            <numerusform>Letzte %n Quizrunden: schlechtestes Ergebnis %1, bestes %2, letztes %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <source>Your record cannot be kept: %1 is a folder, not a file. Duridaz goes on without storing your answers.</source>
@@ -600,152 +746,6 @@
     <message>
         <source>My pro&amp;gress…</source>
         <translation>Mein &amp;Fortschritt…</translation>
-    </message>
-</context>
-<context>
-    <name>KeyCircle</name>
-    <message>
-        <source>Circle of fifths</source>
-        <translation>Quintenzirkel</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <extracomment>A sentence of the circle&apos;s description: &quot;80% or more right: G and D.&quot;</extracomment>
-        <translation>%1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressLegend</name>
-    <message>
-        <source>Right answers / questions asked</source>
-        <extracomment>Beside &quot;7/9&quot; in the legend: the numbers by each key.</extracomment>
-        <translation>Richtige Antworten / gestellte Fragen</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressTable</name>
-    <message>
-        <source>Answers per key</source>
-        <translation>Antworten je Tonart</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Tonart</translation>
-    </message>
-    <message>
-        <source>Asked</source>
-        <translation>Gefragt</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Richtig</translation>
-    </message>
-    <message>
-        <source>Average time</source>
-        <translation>Mittlere Zeit</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressText</name>
-    <message>
-        <source>Bass clef</source>
-        <translation>Bassschlüssel</translation>
-    </message>
-    <message>
-        <source>Alto clef</source>
-        <translation>Altschlüssel</translation>
-    </message>
-    <message>
-        <source>Tenor clef</source>
-        <translation>Tenorschlüssel</translation>
-    </message>
-    <message>
-        <source>Treble clef</source>
-        <translation>Violinschlüssel</translation>
-    </message>
-    <message>
-        <source>minor keys</source>
-        <translation>Molltonarten</translation>
-    </message>
-    <message>
-        <source>major keys</source>
-        <translation>Durtonarten</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <extracomment>What the window shows: &quot;Bass clef, minor keys&quot;.</extracomment>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <extracomment>A percentage: &quot;85%&quot;, as your language writes it.</extracomment>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <extracomment>A time in seconds with one decimal: &quot;2.4 s&quot;.</extracomment>
-        <translation>%1&#xa0;s</translation>
-    </message>
-    <message>
-        <source>%1% or more right</source>
-        <translation>%1&#xa0;% oder mehr richtig</translation>
-    </message>
-    <message>
-        <source>%1 to %2% right</source>
-        <translation>%1 bis %2&#xa0;% richtig</translation>
-    </message>
-    <message>
-        <source>Under %1% right</source>
-        <translation>Unter %1&#xa0;% richtig</translation>
-    </message>
-    <message>
-        <source>Not asked yet</source>
-        <translation>Noch nicht gefragt</translation>
-    </message>
-    <message>
-        <source>Slower than %1 on average</source>
-        <translation>Im Mittel über %1</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressWindow</name>
-    <message>
-        <source>My progress</source>
-        <translation>Mein Fortschritt</translation>
-    </message>
-    <message>
-        <source>&amp;This run</source>
-        <translation>&amp;Diese Sitzung</translation>
-    </message>
-    <message>
-        <source>&amp;Whole record</source>
-        <translation>&amp;Gesamter Verlauf</translation>
-    </message>
-    <message>
-        <source>No record is kept: only this run&apos;s answers can be shown.</source>
-        <translation>Es wird kein Verlauf gespeichert: Nur die Antworten dieser Sitzung können gezeigt werden.</translation>
-    </message>
-</context>
-<context>
-    <name>QuizChart</name>
-    <message>
-        <source>Scores of the last quizzes</source>
-        <translation>Ergebnisse der letzten Quizrunden</translation>
-    </message>
-    <message>
-        <source>No quiz finished yet</source>
-        <translation>Noch keine Quizrunde beendet</translation>
-    </message>
-    <message>
-        <source>One quiz: %1 right</source>
-        <translation>Eine Quizrunde: %1 richtig</translation>
-    </message>
-    <message numerus="yes">
-        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
-        <translation>
-            <numerusform>Letzte Quizrunde: schlechtestes Ergebnis %1, bestes %2, letztes %3</numerusform>
-            <numerusform>Letzte %n Quizrunden: schlechtestes Ergebnis %1, bestes %2, letztes %3</numerusform>
-        </translation>
     </message>
 </context>
 </TS>

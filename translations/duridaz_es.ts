@@ -214,6 +214,18 @@
     </message>
 </context>
 <context>
+    <name>KeyCircle</name>
+    <message>
+        <source>Circle of fifths</source>
+        <translation>Círculo de quintas</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A sentence of the circle&apos;s description: &quot;80% or more right: G and D.&quot;</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>KeyName</name>
     <message>
         <source></source>
@@ -445,6 +457,140 @@
     </message>
 </context>
 <context>
+    <name>ProgressLegend</name>
+    <message>
+        <source>Right answers / questions asked</source>
+        <extracomment>Beside &quot;7/9&quot; in the legend: the numbers by each key.</extracomment>
+        <translation>Aciertos / preguntas hechas</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressTable</name>
+    <message>
+        <source>Answers per key</source>
+        <translation>Respuestas por tonalidad</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tonalidad</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Preguntas</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Tiempo medio</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressText</name>
+    <message>
+        <source>Bass clef</source>
+        <translation>Clave de fa</translation>
+    </message>
+    <message>
+        <source>Alto clef</source>
+        <translation>Clave de do en tercera</translation>
+    </message>
+    <message>
+        <source>Tenor clef</source>
+        <translation>Clave de do en cuarta</translation>
+    </message>
+    <message>
+        <source>Treble clef</source>
+        <translation>Clave de sol</translation>
+    </message>
+    <message>
+        <source>minor keys</source>
+        <translation>tonalidades menores</translation>
+    </message>
+    <message>
+        <source>major keys</source>
+        <translation>tonalidades mayores</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>What the window shows: &quot;Bass clef, minor keys&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage: &quot;85%&quot;, as your language writes it.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A time in seconds with one decimal: &quot;2.4 s&quot;.</extracomment>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>%1% or more right</source>
+        <translation>%1&#xa0;% de aciertos o más</translation>
+    </message>
+    <message>
+        <source>%1 to %2% right</source>
+        <translation>Del %1 al %2&#xa0;% de aciertos</translation>
+    </message>
+    <message>
+        <source>Under %1% right</source>
+        <translation>Menos del %1&#xa0;% de aciertos</translation>
+    </message>
+    <message>
+        <source>Not asked yet</source>
+        <translation>Aún no preguntada</translation>
+    </message>
+    <message>
+        <source>Slower than %1 on average</source>
+        <translation>Más de %1 de media</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>My progress</source>
+        <translation>Mi progreso</translation>
+    </message>
+    <message>
+        <source>&amp;This run</source>
+        <translation>Esta &amp;sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Whole record</source>
+        <translation>Todo el &amp;historial</translation>
+    </message>
+    <message>
+        <source>No record is kept: only this run&apos;s answers can be shown.</source>
+        <translation>No se guarda ningún historial: solo pueden mostrarse las respuestas de esta sesión.</translation>
+    </message>
+</context>
+<context>
+    <name>QuizChart</name>
+    <message>
+        <source>Scores of the last quizzes</source>
+        <translation>Resultados de las últimas pruebas</translation>
+    </message>
+    <message>
+        <source>No quiz finished yet</source>
+        <translation>Aún no se ha terminado ninguna prueba</translation>
+    </message>
+    <message>
+        <source>One quiz: %1 right</source>
+        <translation>Una prueba: %1 de aciertos</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
+        <translation>
+            <numerusform>Última prueba: mínimo %1, máximo %2, última %3</numerusform>
+            <numerusform>Las últimas %n pruebas: mínimo %1, máximo %2, última %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <source>Your record cannot be kept: %1 is a folder, not a file. Duridaz goes on without storing your answers.</source>
@@ -600,152 +746,6 @@
     <message>
         <source>My pro&amp;gress…</source>
         <translation>Mi pro&amp;greso…</translation>
-    </message>
-</context>
-<context>
-    <name>KeyCircle</name>
-    <message>
-        <source>Circle of fifths</source>
-        <translation>Círculo de quintas</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <extracomment>A sentence of the circle&apos;s description: &quot;80% or more right: G and D.&quot;</extracomment>
-        <translation>%1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressLegend</name>
-    <message>
-        <source>Right answers / questions asked</source>
-        <extracomment>Beside &quot;7/9&quot; in the legend: the numbers by each key.</extracomment>
-        <translation>Aciertos / preguntas hechas</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressTable</name>
-    <message>
-        <source>Answers per key</source>
-        <translation>Respuestas por tonalidad</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Tonalidad</translation>
-    </message>
-    <message>
-        <source>Asked</source>
-        <translation>Preguntas</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Aciertos</translation>
-    </message>
-    <message>
-        <source>Average time</source>
-        <translation>Tiempo medio</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressText</name>
-    <message>
-        <source>Bass clef</source>
-        <translation>Clave de fa</translation>
-    </message>
-    <message>
-        <source>Alto clef</source>
-        <translation>Clave de do en tercera</translation>
-    </message>
-    <message>
-        <source>Tenor clef</source>
-        <translation>Clave de do en cuarta</translation>
-    </message>
-    <message>
-        <source>Treble clef</source>
-        <translation>Clave de sol</translation>
-    </message>
-    <message>
-        <source>minor keys</source>
-        <translation>tonalidades menores</translation>
-    </message>
-    <message>
-        <source>major keys</source>
-        <translation>tonalidades mayores</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <extracomment>What the window shows: &quot;Bass clef, minor keys&quot;.</extracomment>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <extracomment>A percentage: &quot;85%&quot;, as your language writes it.</extracomment>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <extracomment>A time in seconds with one decimal: &quot;2.4 s&quot;.</extracomment>
-        <translation>%1&#xa0;s</translation>
-    </message>
-    <message>
-        <source>%1% or more right</source>
-        <translation>%1&#xa0;% de aciertos o más</translation>
-    </message>
-    <message>
-        <source>%1 to %2% right</source>
-        <translation>Del %1 al %2&#xa0;% de aciertos</translation>
-    </message>
-    <message>
-        <source>Under %1% right</source>
-        <translation>Menos del %1&#xa0;% de aciertos</translation>
-    </message>
-    <message>
-        <source>Not asked yet</source>
-        <translation>Aún no preguntada</translation>
-    </message>
-    <message>
-        <source>Slower than %1 on average</source>
-        <translation>Más de %1 de media</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressWindow</name>
-    <message>
-        <source>My progress</source>
-        <translation>Mi progreso</translation>
-    </message>
-    <message>
-        <source>&amp;This run</source>
-        <translation>Esta &amp;sesión</translation>
-    </message>
-    <message>
-        <source>&amp;Whole record</source>
-        <translation>Todo el &amp;historial</translation>
-    </message>
-    <message>
-        <source>No record is kept: only this run&apos;s answers can be shown.</source>
-        <translation>No se guarda ningún historial: solo pueden mostrarse las respuestas de esta sesión.</translation>
-    </message>
-</context>
-<context>
-    <name>QuizChart</name>
-    <message>
-        <source>Scores of the last quizzes</source>
-        <translation>Resultados de las últimas pruebas</translation>
-    </message>
-    <message>
-        <source>No quiz finished yet</source>
-        <translation>Aún no se ha terminado ninguna prueba</translation>
-    </message>
-    <message>
-        <source>One quiz: %1 right</source>
-        <translation>Una prueba: %1 de aciertos</translation>
-    </message>
-    <message numerus="yes">
-        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
-        <translation>
-            <numerusform>Última prueba: mínimo %1, máximo %2, última %3</numerusform>
-            <numerusform>Las últimas %n pruebas: mínimo %1, máximo %2, última %3</numerusform>
-        </translation>
     </message>
 </context>
 </TS>

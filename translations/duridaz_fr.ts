@@ -214,6 +214,18 @@
     </message>
 </context>
 <context>
+    <name>KeyCircle</name>
+    <message>
+        <source>Circle of fifths</source>
+        <translation>Cycle des quintes</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A sentence of the circle&apos;s description: &quot;80% or more right: G and D.&quot;</extracomment>
+        <translation>%1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>KeyName</name>
     <message>
         <source></source>
@@ -445,6 +457,140 @@
     </message>
 </context>
 <context>
+    <name>ProgressLegend</name>
+    <message>
+        <source>Right answers / questions asked</source>
+        <extracomment>Beside &quot;7/9&quot; in the legend: the numbers by each key.</extracomment>
+        <translation>Bonnes réponses / questions posées</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressTable</name>
+    <message>
+        <source>Answers per key</source>
+        <translation>Réponses par tonalité</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tonalité</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Justes</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Temps moyen</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressText</name>
+    <message>
+        <source>Bass clef</source>
+        <translation>Clé de fa</translation>
+    </message>
+    <message>
+        <source>Alto clef</source>
+        <translation>Clé d’ut 3e ligne</translation>
+    </message>
+    <message>
+        <source>Tenor clef</source>
+        <translation>Clé d’ut 4e ligne</translation>
+    </message>
+    <message>
+        <source>Treble clef</source>
+        <translation>Clé de sol</translation>
+    </message>
+    <message>
+        <source>minor keys</source>
+        <translation>tonalités mineures</translation>
+    </message>
+    <message>
+        <source>major keys</source>
+        <translation>tonalités majeures</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>What the window shows: &quot;Bass clef, minor keys&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage: &quot;85%&quot;, as your language writes it.</extracomment>
+        <translation>%1&#x202f;%</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A time in seconds with one decimal: &quot;2.4 s&quot;.</extracomment>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>%1% or more right</source>
+        <translation>%1&#x202f;% de réussite ou plus</translation>
+    </message>
+    <message>
+        <source>%1 to %2% right</source>
+        <translation>De %1 à %2&#x202f;% de réussite</translation>
+    </message>
+    <message>
+        <source>Under %1% right</source>
+        <translation>Moins de %1&#x202f;% de réussite</translation>
+    </message>
+    <message>
+        <source>Not asked yet</source>
+        <translation>Pas encore demandée</translation>
+    </message>
+    <message>
+        <source>Slower than %1 on average</source>
+        <translation>Plus de %1 en moyenne</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>My progress</source>
+        <translation>Ma progression</translation>
+    </message>
+    <message>
+        <source>&amp;This run</source>
+        <translation>Cette &amp;séance</translation>
+    </message>
+    <message>
+        <source>&amp;Whole record</source>
+        <translation>&amp;Tout l’historique</translation>
+    </message>
+    <message>
+        <source>No record is kept: only this run&apos;s answers can be shown.</source>
+        <translation>Aucun historique n’est conservé&#xa0;: seules les réponses de cette séance peuvent être affichées.</translation>
+    </message>
+</context>
+<context>
+    <name>QuizChart</name>
+    <message>
+        <source>Scores of the last quizzes</source>
+        <translation>Résultats des derniers quiz</translation>
+    </message>
+    <message>
+        <source>No quiz finished yet</source>
+        <translation>Aucun quiz terminé pour l’instant</translation>
+    </message>
+    <message>
+        <source>One quiz: %1 right</source>
+        <translation>Un quiz&#xa0;: %1 de réussite</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
+        <translation>
+            <numerusform>Dernier quiz&#xa0;: minimum %1, maximum %2, dernier %3</numerusform>
+            <numerusform>Les %n derniers quiz&#xa0;: minimum %1, maximum %2, dernier %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <source>Your record cannot be kept: %1 is a folder, not a file. Duridaz goes on without storing your answers.</source>
@@ -600,152 +746,6 @@
     <message>
         <source>My pro&amp;gress…</source>
         <translation>Mes pro&amp;grès…</translation>
-    </message>
-</context>
-<context>
-    <name>KeyCircle</name>
-    <message>
-        <source>Circle of fifths</source>
-        <translation>Cycle des quintes</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <extracomment>A sentence of the circle&apos;s description: &quot;80% or more right: G and D.&quot;</extracomment>
-        <translation>%1&#xa0;: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressLegend</name>
-    <message>
-        <source>Right answers / questions asked</source>
-        <extracomment>Beside &quot;7/9&quot; in the legend: the numbers by each key.</extracomment>
-        <translation>Bonnes réponses / questions posées</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressTable</name>
-    <message>
-        <source>Answers per key</source>
-        <translation>Réponses par tonalité</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Tonalité</translation>
-    </message>
-    <message>
-        <source>Asked</source>
-        <translation>Questions</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Justes</translation>
-    </message>
-    <message>
-        <source>Average time</source>
-        <translation>Temps moyen</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressText</name>
-    <message>
-        <source>Bass clef</source>
-        <translation>Clé de fa</translation>
-    </message>
-    <message>
-        <source>Alto clef</source>
-        <translation>Clé d’ut 3e ligne</translation>
-    </message>
-    <message>
-        <source>Tenor clef</source>
-        <translation>Clé d’ut 4e ligne</translation>
-    </message>
-    <message>
-        <source>Treble clef</source>
-        <translation>Clé de sol</translation>
-    </message>
-    <message>
-        <source>minor keys</source>
-        <translation>tonalités mineures</translation>
-    </message>
-    <message>
-        <source>major keys</source>
-        <translation>tonalités majeures</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <extracomment>What the window shows: &quot;Bass clef, minor keys&quot;.</extracomment>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <extracomment>A percentage: &quot;85%&quot;, as your language writes it.</extracomment>
-        <translation>%1&#x202f;%</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <extracomment>A time in seconds with one decimal: &quot;2.4 s&quot;.</extracomment>
-        <translation>%1&#xa0;s</translation>
-    </message>
-    <message>
-        <source>%1% or more right</source>
-        <translation>%1&#x202f;% de réussite ou plus</translation>
-    </message>
-    <message>
-        <source>%1 to %2% right</source>
-        <translation>De %1 à %2&#x202f;% de réussite</translation>
-    </message>
-    <message>
-        <source>Under %1% right</source>
-        <translation>Moins de %1&#x202f;% de réussite</translation>
-    </message>
-    <message>
-        <source>Not asked yet</source>
-        <translation>Pas encore demandée</translation>
-    </message>
-    <message>
-        <source>Slower than %1 on average</source>
-        <translation>Plus de %1 en moyenne</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressWindow</name>
-    <message>
-        <source>My progress</source>
-        <translation>Ma progression</translation>
-    </message>
-    <message>
-        <source>&amp;This run</source>
-        <translation>Cette &amp;séance</translation>
-    </message>
-    <message>
-        <source>&amp;Whole record</source>
-        <translation>&amp;Tout l’historique</translation>
-    </message>
-    <message>
-        <source>No record is kept: only this run&apos;s answers can be shown.</source>
-        <translation>Aucun historique n’est conservé&#xa0;: seules les réponses de cette séance peuvent être affichées.</translation>
-    </message>
-</context>
-<context>
-    <name>QuizChart</name>
-    <message>
-        <source>Scores of the last quizzes</source>
-        <translation>Résultats des derniers quiz</translation>
-    </message>
-    <message>
-        <source>No quiz finished yet</source>
-        <translation>Aucun quiz terminé pour l’instant</translation>
-    </message>
-    <message>
-        <source>One quiz: %1 right</source>
-        <translation>Un quiz&#xa0;: %1 de réussite</translation>
-    </message>
-    <message numerus="yes">
-        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
-        <translation>
-            <numerusform>Dernier quiz&#xa0;: minimum %1, maximum %2, dernier %3</numerusform>
-            <numerusform>Les %n derniers quiz&#xa0;: minimum %1, maximum %2, dernier %3</numerusform>
-        </translation>
     </message>
 </context>
 </TS>

@@ -214,6 +214,18 @@
     </message>
 </context>
 <context>
+    <name>KeyCircle</name>
+    <message>
+        <source>Circle of fifths</source>
+        <translation>Circolo delle quinte</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A sentence of the circle&apos;s description: &quot;80% or more right: G and D.&quot;</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>KeyName</name>
     <message>
         <source></source>
@@ -445,6 +457,140 @@
     </message>
 </context>
 <context>
+    <name>ProgressLegend</name>
+    <message>
+        <source>Right answers / questions asked</source>
+        <extracomment>Beside &quot;7/9&quot; in the legend: the numbers by each key.</extracomment>
+        <translation>Risposte giuste / domande poste</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressTable</name>
+    <message>
+        <source>Answers per key</source>
+        <translation>Risposte per tonalità</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tonalità</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Domande</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Tempo medio</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressText</name>
+    <message>
+        <source>Bass clef</source>
+        <translation>Chiave di basso</translation>
+    </message>
+    <message>
+        <source>Alto clef</source>
+        <translation>Chiave di contralto</translation>
+    </message>
+    <message>
+        <source>Tenor clef</source>
+        <translation>Chiave di tenore</translation>
+    </message>
+    <message>
+        <source>Treble clef</source>
+        <translation>Chiave di violino</translation>
+    </message>
+    <message>
+        <source>minor keys</source>
+        <translation>tonalità minori</translation>
+    </message>
+    <message>
+        <source>major keys</source>
+        <translation>tonalità maggiori</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>What the window shows: &quot;Bass clef, minor keys&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage: &quot;85%&quot;, as your language writes it.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A time in seconds with one decimal: &quot;2.4 s&quot;.</extracomment>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>%1% or more right</source>
+        <translation>Almeno il %1% di risposte giuste</translation>
+    </message>
+    <message>
+        <source>%1 to %2% right</source>
+        <translation>Dal %1 al %2% di risposte giuste</translation>
+    </message>
+    <message>
+        <source>Under %1% right</source>
+        <translation>Meno del %1% di risposte giuste</translation>
+    </message>
+    <message>
+        <source>Not asked yet</source>
+        <translation>Non ancora chiesta</translation>
+    </message>
+    <message>
+        <source>Slower than %1 on average</source>
+        <translation>Più di %1 in media</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>My progress</source>
+        <translation>I miei progressi</translation>
+    </message>
+    <message>
+        <source>&amp;This run</source>
+        <translation>Questa &amp;sessione</translation>
+    </message>
+    <message>
+        <source>&amp;Whole record</source>
+        <translation>Tutto lo s&amp;torico</translation>
+    </message>
+    <message>
+        <source>No record is kept: only this run&apos;s answers can be shown.</source>
+        <translation>Nessuno storico viene conservato: si possono mostrare solo le risposte di questa sessione.</translation>
+    </message>
+</context>
+<context>
+    <name>QuizChart</name>
+    <message>
+        <source>Scores of the last quizzes</source>
+        <translation>Risultati degli ultimi quiz</translation>
+    </message>
+    <message>
+        <source>No quiz finished yet</source>
+        <translation>Nessun quiz ancora finito</translation>
+    </message>
+    <message>
+        <source>One quiz: %1 right</source>
+        <translation>Un quiz: %1 di risposte giuste</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
+        <translation>
+            <numerusform>Ultimo quiz: minimo %1, massimo %2, ultimo %3</numerusform>
+            <numerusform>Gli ultimi %n quiz: minimo %1, massimo %2, ultimo %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <source>Your record cannot be kept: %1 is a folder, not a file. Duridaz goes on without storing your answers.</source>
@@ -600,152 +746,6 @@
     <message>
         <source>My pro&amp;gress…</source>
         <translation>I miei pro&amp;gressi…</translation>
-    </message>
-</context>
-<context>
-    <name>KeyCircle</name>
-    <message>
-        <source>Circle of fifths</source>
-        <translation>Circolo delle quinte</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <extracomment>A sentence of the circle&apos;s description: &quot;80% or more right: G and D.&quot;</extracomment>
-        <translation>%1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressLegend</name>
-    <message>
-        <source>Right answers / questions asked</source>
-        <extracomment>Beside &quot;7/9&quot; in the legend: the numbers by each key.</extracomment>
-        <translation>Risposte giuste / domande poste</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressTable</name>
-    <message>
-        <source>Answers per key</source>
-        <translation>Risposte per tonalità</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Tonalità</translation>
-    </message>
-    <message>
-        <source>Asked</source>
-        <translation>Domande</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Giuste</translation>
-    </message>
-    <message>
-        <source>Average time</source>
-        <translation>Tempo medio</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressText</name>
-    <message>
-        <source>Bass clef</source>
-        <translation>Chiave di basso</translation>
-    </message>
-    <message>
-        <source>Alto clef</source>
-        <translation>Chiave di contralto</translation>
-    </message>
-    <message>
-        <source>Tenor clef</source>
-        <translation>Chiave di tenore</translation>
-    </message>
-    <message>
-        <source>Treble clef</source>
-        <translation>Chiave di violino</translation>
-    </message>
-    <message>
-        <source>minor keys</source>
-        <translation>tonalità minori</translation>
-    </message>
-    <message>
-        <source>major keys</source>
-        <translation>tonalità maggiori</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <extracomment>What the window shows: &quot;Bass clef, minor keys&quot;.</extracomment>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <extracomment>A percentage: &quot;85%&quot;, as your language writes it.</extracomment>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <extracomment>A time in seconds with one decimal: &quot;2.4 s&quot;.</extracomment>
-        <translation>%1&#xa0;s</translation>
-    </message>
-    <message>
-        <source>%1% or more right</source>
-        <translation>Almeno il %1% di risposte giuste</translation>
-    </message>
-    <message>
-        <source>%1 to %2% right</source>
-        <translation>Dal %1 al %2% di risposte giuste</translation>
-    </message>
-    <message>
-        <source>Under %1% right</source>
-        <translation>Meno del %1% di risposte giuste</translation>
-    </message>
-    <message>
-        <source>Not asked yet</source>
-        <translation>Non ancora chiesta</translation>
-    </message>
-    <message>
-        <source>Slower than %1 on average</source>
-        <translation>Più di %1 in media</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressWindow</name>
-    <message>
-        <source>My progress</source>
-        <translation>I miei progressi</translation>
-    </message>
-    <message>
-        <source>&amp;This run</source>
-        <translation>Questa &amp;sessione</translation>
-    </message>
-    <message>
-        <source>&amp;Whole record</source>
-        <translation>Tutto lo s&amp;torico</translation>
-    </message>
-    <message>
-        <source>No record is kept: only this run&apos;s answers can be shown.</source>
-        <translation>Nessuno storico viene conservato: si possono mostrare solo le risposte di questa sessione.</translation>
-    </message>
-</context>
-<context>
-    <name>QuizChart</name>
-    <message>
-        <source>Scores of the last quizzes</source>
-        <translation>Risultati degli ultimi quiz</translation>
-    </message>
-    <message>
-        <source>No quiz finished yet</source>
-        <translation>Nessun quiz ancora finito</translation>
-    </message>
-    <message>
-        <source>One quiz: %1 right</source>
-        <translation>Un quiz: %1 di risposte giuste</translation>
-    </message>
-    <message numerus="yes">
-        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
-        <translation>
-            <numerusform>Ultimo quiz: minimo %1, massimo %2, ultimo %3</numerusform>
-            <numerusform>Gli ultimi %n quiz: minimo %1, massimo %2, ultimo %3</numerusform>
-        </translation>
     </message>
 </context>
 </TS>

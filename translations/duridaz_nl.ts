@@ -214,6 +214,18 @@
     </message>
 </context>
 <context>
+    <name>KeyCircle</name>
+    <message>
+        <source>Circle of fifths</source>
+        <translation>Kwintencirkel</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A sentence of the circle&apos;s description: &quot;80% or more right: G and D.&quot;</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>KeyName</name>
     <message>
         <source></source>
@@ -445,6 +457,140 @@
     </message>
 </context>
 <context>
+    <name>ProgressLegend</name>
+    <message>
+        <source>Right answers / questions asked</source>
+        <extracomment>Beside &quot;7/9&quot; in the legend: the numbers by each key.</extracomment>
+        <translation>Goede antwoorden / gestelde vragen</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressTable</name>
+    <message>
+        <source>Answers per key</source>
+        <translation>Antwoorden per toonsoort</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Toonsoort</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Gevraagd</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Goed</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Gemiddelde tijd</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressText</name>
+    <message>
+        <source>Bass clef</source>
+        <translation>Bassleutel</translation>
+    </message>
+    <message>
+        <source>Alto clef</source>
+        <translation>Altsleutel</translation>
+    </message>
+    <message>
+        <source>Tenor clef</source>
+        <translation>Tenorsleutel</translation>
+    </message>
+    <message>
+        <source>Treble clef</source>
+        <translation>Vioolsleutel</translation>
+    </message>
+    <message>
+        <source>minor keys</source>
+        <translation>kleine toonsoorten</translation>
+    </message>
+    <message>
+        <source>major keys</source>
+        <translation>grote toonsoorten</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>What the window shows: &quot;Bass clef, minor keys&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage: &quot;85%&quot;, as your language writes it.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A time in seconds with one decimal: &quot;2.4 s&quot;.</extracomment>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>%1% or more right</source>
+        <translation>%1% of meer goed</translation>
+    </message>
+    <message>
+        <source>%1 to %2% right</source>
+        <translation>%1 tot %2% goed</translation>
+    </message>
+    <message>
+        <source>Under %1% right</source>
+        <translation>Minder dan %1% goed</translation>
+    </message>
+    <message>
+        <source>Not asked yet</source>
+        <translation>Nog niet gevraagd</translation>
+    </message>
+    <message>
+        <source>Slower than %1 on average</source>
+        <translation>Gemiddeld meer dan %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>My progress</source>
+        <translation>Mijn voortgang</translation>
+    </message>
+    <message>
+        <source>&amp;This run</source>
+        <translation>Deze &amp;sessie</translation>
+    </message>
+    <message>
+        <source>&amp;Whole record</source>
+        <translation>Hele &amp;geschiedenis</translation>
+    </message>
+    <message>
+        <source>No record is kept: only this run&apos;s answers can be shown.</source>
+        <translation>Er wordt geen geschiedenis bewaard: alleen de antwoorden van deze sessie zijn te zien.</translation>
+    </message>
+</context>
+<context>
+    <name>QuizChart</name>
+    <message>
+        <source>Scores of the last quizzes</source>
+        <translation>Scores van de laatste quizzen</translation>
+    </message>
+    <message>
+        <source>No quiz finished yet</source>
+        <translation>Nog geen quiz afgerond</translation>
+    </message>
+    <message>
+        <source>One quiz: %1 right</source>
+        <translation>Eén quiz: %1 goed</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
+        <translation>
+            <numerusform>Laatste quiz: laagste %1, hoogste %2, laatste %3</numerusform>
+            <numerusform>Laatste %n quizzen: laagste %1, hoogste %2, laatste %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <source>Your record cannot be kept: %1 is a folder, not a file. Duridaz goes on without storing your answers.</source>
@@ -600,152 +746,6 @@
     <message>
         <source>My pro&amp;gress…</source>
         <translation>Mijn &amp;vorderingen…</translation>
-    </message>
-</context>
-<context>
-    <name>KeyCircle</name>
-    <message>
-        <source>Circle of fifths</source>
-        <translation>Kwintencirkel</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <extracomment>A sentence of the circle&apos;s description: &quot;80% or more right: G and D.&quot;</extracomment>
-        <translation>%1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressLegend</name>
-    <message>
-        <source>Right answers / questions asked</source>
-        <extracomment>Beside &quot;7/9&quot; in the legend: the numbers by each key.</extracomment>
-        <translation>Goede antwoorden / gestelde vragen</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressTable</name>
-    <message>
-        <source>Answers per key</source>
-        <translation>Antwoorden per toonsoort</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Toonsoort</translation>
-    </message>
-    <message>
-        <source>Asked</source>
-        <translation>Gevraagd</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Goed</translation>
-    </message>
-    <message>
-        <source>Average time</source>
-        <translation>Gemiddelde tijd</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressText</name>
-    <message>
-        <source>Bass clef</source>
-        <translation>Bassleutel</translation>
-    </message>
-    <message>
-        <source>Alto clef</source>
-        <translation>Altsleutel</translation>
-    </message>
-    <message>
-        <source>Tenor clef</source>
-        <translation>Tenorsleutel</translation>
-    </message>
-    <message>
-        <source>Treble clef</source>
-        <translation>Vioolsleutel</translation>
-    </message>
-    <message>
-        <source>minor keys</source>
-        <translation>kleine toonsoorten</translation>
-    </message>
-    <message>
-        <source>major keys</source>
-        <translation>grote toonsoorten</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <extracomment>What the window shows: &quot;Bass clef, minor keys&quot;.</extracomment>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <extracomment>A percentage: &quot;85%&quot;, as your language writes it.</extracomment>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <extracomment>A time in seconds with one decimal: &quot;2.4 s&quot;.</extracomment>
-        <translation>%1&#xa0;s</translation>
-    </message>
-    <message>
-        <source>%1% or more right</source>
-        <translation>%1% of meer goed</translation>
-    </message>
-    <message>
-        <source>%1 to %2% right</source>
-        <translation>%1 tot %2% goed</translation>
-    </message>
-    <message>
-        <source>Under %1% right</source>
-        <translation>Minder dan %1% goed</translation>
-    </message>
-    <message>
-        <source>Not asked yet</source>
-        <translation>Nog niet gevraagd</translation>
-    </message>
-    <message>
-        <source>Slower than %1 on average</source>
-        <translation>Gemiddeld meer dan %1</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressWindow</name>
-    <message>
-        <source>My progress</source>
-        <translation>Mijn voortgang</translation>
-    </message>
-    <message>
-        <source>&amp;This run</source>
-        <translation>Deze &amp;sessie</translation>
-    </message>
-    <message>
-        <source>&amp;Whole record</source>
-        <translation>Hele &amp;geschiedenis</translation>
-    </message>
-    <message>
-        <source>No record is kept: only this run&apos;s answers can be shown.</source>
-        <translation>Er wordt geen geschiedenis bewaard: alleen de antwoorden van deze sessie zijn te zien.</translation>
-    </message>
-</context>
-<context>
-    <name>QuizChart</name>
-    <message>
-        <source>Scores of the last quizzes</source>
-        <translation>Scores van de laatste quizzen</translation>
-    </message>
-    <message>
-        <source>No quiz finished yet</source>
-        <translation>Nog geen quiz afgerond</translation>
-    </message>
-    <message>
-        <source>One quiz: %1 right</source>
-        <translation>Eén quiz: %1 goed</translation>
-    </message>
-    <message numerus="yes">
-        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
-        <translation>
-            <numerusform>Laatste quiz: laagste %1, hoogste %2, laatste %3</numerusform>
-            <numerusform>Laatste %n quizzen: laagste %1, hoogste %2, laatste %3</numerusform>
-        </translation>
     </message>
 </context>
 </TS>

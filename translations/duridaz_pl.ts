@@ -214,6 +214,18 @@
     </message>
 </context>
 <context>
+    <name>KeyCircle</name>
+    <message>
+        <source>Circle of fifths</source>
+        <translation>Koło kwintowe</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A sentence of the circle&apos;s description: &quot;80% or more right: G and D.&quot;</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>KeyName</name>
     <message>
         <source></source>
@@ -448,6 +460,141 @@
     </message>
 </context>
 <context>
+    <name>ProgressLegend</name>
+    <message>
+        <source>Right answers / questions asked</source>
+        <extracomment>Beside &quot;7/9&quot; in the legend: the numbers by each key.</extracomment>
+        <translation>Poprawne odpowiedzi / zadane pytania</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressTable</name>
+    <message>
+        <source>Answers per key</source>
+        <translation>Odpowiedzi według tonacji</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tonacja</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Pytania</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Poprawne</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Średni czas</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressText</name>
+    <message>
+        <source>Bass clef</source>
+        <translation>Klucz basowy</translation>
+    </message>
+    <message>
+        <source>Alto clef</source>
+        <translation>Klucz altowy</translation>
+    </message>
+    <message>
+        <source>Tenor clef</source>
+        <translation>Klucz tenorowy</translation>
+    </message>
+    <message>
+        <source>Treble clef</source>
+        <translation>Klucz wiolinowy</translation>
+    </message>
+    <message>
+        <source>minor keys</source>
+        <translation>tonacje molowe</translation>
+    </message>
+    <message>
+        <source>major keys</source>
+        <translation>tonacje durowe</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>What the window shows: &quot;Bass clef, minor keys&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage: &quot;85%&quot;, as your language writes it.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A time in seconds with one decimal: &quot;2.4 s&quot;.</extracomment>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>%1% or more right</source>
+        <translation>%1% lub więcej poprawnych</translation>
+    </message>
+    <message>
+        <source>%1 to %2% right</source>
+        <translation>Od %1 do %2% poprawnych</translation>
+    </message>
+    <message>
+        <source>Under %1% right</source>
+        <translation>Poniżej %1% poprawnych</translation>
+    </message>
+    <message>
+        <source>Not asked yet</source>
+        <translation>Jeszcze nie pytano</translation>
+    </message>
+    <message>
+        <source>Slower than %1 on average</source>
+        <translation>Średnio ponad %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>My progress</source>
+        <translation>Moje postępy</translation>
+    </message>
+    <message>
+        <source>&amp;This run</source>
+        <translation>Ta &amp;sesja</translation>
+    </message>
+    <message>
+        <source>&amp;Whole record</source>
+        <translation>Cała &amp;historia</translation>
+    </message>
+    <message>
+        <source>No record is kept: only this run&apos;s answers can be shown.</source>
+        <translation>Historia nie jest zapisywana: można pokazać tylko odpowiedzi z tej sesji.</translation>
+    </message>
+</context>
+<context>
+    <name>QuizChart</name>
+    <message>
+        <source>Scores of the last quizzes</source>
+        <translation>Wyniki ostatnich quizów</translation>
+    </message>
+    <message>
+        <source>No quiz finished yet</source>
+        <translation>Nie ukończono jeszcze żadnego quizu</translation>
+    </message>
+    <message>
+        <source>One quiz: %1 right</source>
+        <translation>Jeden quiz: %1 poprawnych</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
+        <translation>
+            <numerusform>Ostatni %n quiz: najniższy wynik %1, najwyższy %2, ostatni %3</numerusform>
+            <numerusform>Ostatnie %n quizy: najniższy wynik %1, najwyższy %2, ostatni %3</numerusform>
+            <numerusform>Ostatnich %n quizów: najniższy wynik %1, najwyższy %2, ostatni %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <source>Your record cannot be kept: %1 is a folder, not a file. Duridaz goes on without storing your answers.</source>
@@ -605,153 +752,6 @@
     <message>
         <source>My pro&amp;gress…</source>
         <translation>Moje &amp;postępy…</translation>
-    </message>
-</context>
-<context>
-    <name>KeyCircle</name>
-    <message>
-        <source>Circle of fifths</source>
-        <translation>Koło kwintowe</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <extracomment>A sentence of the circle&apos;s description: &quot;80% or more right: G and D.&quot;</extracomment>
-        <translation>%1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressLegend</name>
-    <message>
-        <source>Right answers / questions asked</source>
-        <extracomment>Beside &quot;7/9&quot; in the legend: the numbers by each key.</extracomment>
-        <translation>Poprawne odpowiedzi / zadane pytania</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressTable</name>
-    <message>
-        <source>Answers per key</source>
-        <translation>Odpowiedzi według tonacji</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Tonacja</translation>
-    </message>
-    <message>
-        <source>Asked</source>
-        <translation>Pytania</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Poprawne</translation>
-    </message>
-    <message>
-        <source>Average time</source>
-        <translation>Średni czas</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressText</name>
-    <message>
-        <source>Bass clef</source>
-        <translation>Klucz basowy</translation>
-    </message>
-    <message>
-        <source>Alto clef</source>
-        <translation>Klucz altowy</translation>
-    </message>
-    <message>
-        <source>Tenor clef</source>
-        <translation>Klucz tenorowy</translation>
-    </message>
-    <message>
-        <source>Treble clef</source>
-        <translation>Klucz wiolinowy</translation>
-    </message>
-    <message>
-        <source>minor keys</source>
-        <translation>tonacje molowe</translation>
-    </message>
-    <message>
-        <source>major keys</source>
-        <translation>tonacje durowe</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <extracomment>What the window shows: &quot;Bass clef, minor keys&quot;.</extracomment>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <extracomment>A percentage: &quot;85%&quot;, as your language writes it.</extracomment>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <extracomment>A time in seconds with one decimal: &quot;2.4 s&quot;.</extracomment>
-        <translation>%1&#xa0;s</translation>
-    </message>
-    <message>
-        <source>%1% or more right</source>
-        <translation>%1% lub więcej poprawnych</translation>
-    </message>
-    <message>
-        <source>%1 to %2% right</source>
-        <translation>Od %1 do %2% poprawnych</translation>
-    </message>
-    <message>
-        <source>Under %1% right</source>
-        <translation>Poniżej %1% poprawnych</translation>
-    </message>
-    <message>
-        <source>Not asked yet</source>
-        <translation>Jeszcze nie pytano</translation>
-    </message>
-    <message>
-        <source>Slower than %1 on average</source>
-        <translation>Średnio ponad %1</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressWindow</name>
-    <message>
-        <source>My progress</source>
-        <translation>Moje postępy</translation>
-    </message>
-    <message>
-        <source>&amp;This run</source>
-        <translation>Ta &amp;sesja</translation>
-    </message>
-    <message>
-        <source>&amp;Whole record</source>
-        <translation>Cała &amp;historia</translation>
-    </message>
-    <message>
-        <source>No record is kept: only this run&apos;s answers can be shown.</source>
-        <translation>Historia nie jest zapisywana: można pokazać tylko odpowiedzi z tej sesji.</translation>
-    </message>
-</context>
-<context>
-    <name>QuizChart</name>
-    <message>
-        <source>Scores of the last quizzes</source>
-        <translation>Wyniki ostatnich quizów</translation>
-    </message>
-    <message>
-        <source>No quiz finished yet</source>
-        <translation>Nie ukończono jeszcze żadnego quizu</translation>
-    </message>
-    <message>
-        <source>One quiz: %1 right</source>
-        <translation>Jeden quiz: %1 poprawnych</translation>
-    </message>
-    <message numerus="yes">
-        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
-        <translation>
-            <numerusform>Ostatni %n quiz: najniższy wynik %1, najwyższy %2, ostatni %3</numerusform>
-            <numerusform>Ostatnie %n quizy: najniższy wynik %1, najwyższy %2, ostatni %3</numerusform>
-            <numerusform>Ostatnich %n quizów: najniższy wynik %1, najwyższy %2, ostatni %3</numerusform>
-        </translation>
     </message>
 </context>
 </TS>

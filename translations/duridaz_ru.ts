@@ -214,6 +214,18 @@
     </message>
 </context>
 <context>
+    <name>KeyCircle</name>
+    <message>
+        <source>Circle of fifths</source>
+        <translation>Квинтовый круг</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A sentence of the circle&apos;s description: &quot;80% or more right: G and D.&quot;</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>KeyName</name>
     <message>
         <source></source>
@@ -448,6 +460,141 @@
     </message>
 </context>
 <context>
+    <name>ProgressLegend</name>
+    <message>
+        <source>Right answers / questions asked</source>
+        <extracomment>Beside &quot;7/9&quot; in the legend: the numbers by each key.</extracomment>
+        <translation>Верные ответы / заданные вопросы</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressTable</name>
+    <message>
+        <source>Answers per key</source>
+        <translation>Ответы по тональностям</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Тональность</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Вопросов</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Верно</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Среднее время</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressText</name>
+    <message>
+        <source>Bass clef</source>
+        <translation>Басовый ключ</translation>
+    </message>
+    <message>
+        <source>Alto clef</source>
+        <translation>Альтовый ключ</translation>
+    </message>
+    <message>
+        <source>Tenor clef</source>
+        <translation>Теноровый ключ</translation>
+    </message>
+    <message>
+        <source>Treble clef</source>
+        <translation>Скрипичный ключ</translation>
+    </message>
+    <message>
+        <source>minor keys</source>
+        <translation>минорные тональности</translation>
+    </message>
+    <message>
+        <source>major keys</source>
+        <translation>мажорные тональности</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>What the window shows: &quot;Bass clef, minor keys&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage: &quot;85%&quot;, as your language writes it.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A time in seconds with one decimal: &quot;2.4 s&quot;.</extracomment>
+        <translation>%1&#xa0;с</translation>
+    </message>
+    <message>
+        <source>%1% or more right</source>
+        <translation>%1&#xa0;% и более верных</translation>
+    </message>
+    <message>
+        <source>%1 to %2% right</source>
+        <translation>От %1 до %2&#xa0;% верных</translation>
+    </message>
+    <message>
+        <source>Under %1% right</source>
+        <translation>Менее %1&#xa0;% верных</translation>
+    </message>
+    <message>
+        <source>Not asked yet</source>
+        <translation>Ещё не спрашивали</translation>
+    </message>
+    <message>
+        <source>Slower than %1 on average</source>
+        <translation>В среднем дольше %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>My progress</source>
+        <translation>Мои успехи</translation>
+    </message>
+    <message>
+        <source>&amp;This run</source>
+        <translation>&amp;Этот сеанс</translation>
+    </message>
+    <message>
+        <source>&amp;Whole record</source>
+        <translation>Вся &amp;история</translation>
+    </message>
+    <message>
+        <source>No record is kept: only this run&apos;s answers can be shown.</source>
+        <translation>История не сохраняется: можно показать только ответы этого сеанса.</translation>
+    </message>
+</context>
+<context>
+    <name>QuizChart</name>
+    <message>
+        <source>Scores of the last quizzes</source>
+        <translation>Результаты последних тестов</translation>
+    </message>
+    <message>
+        <source>No quiz finished yet</source>
+        <translation>Ещё ни одного законченного теста</translation>
+    </message>
+    <message>
+        <source>One quiz: %1 right</source>
+        <translation>Один тест: %1 верных</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
+        <translation>
+            <numerusform>Последний %n тест: худший результат %1, лучший %2, последний %3</numerusform>
+            <numerusform>Последние %n теста: худший результат %1, лучший %2, последний %3</numerusform>
+            <numerusform>Последние %n тестов: худший результат %1, лучший %2, последний %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <source>Your record cannot be kept: %1 is a folder, not a file. Duridaz goes on without storing your answers.</source>
@@ -605,153 +752,6 @@
     <message>
         <source>My pro&amp;gress…</source>
         <translation>Мои у&amp;спехи…</translation>
-    </message>
-</context>
-<context>
-    <name>KeyCircle</name>
-    <message>
-        <source>Circle of fifths</source>
-        <translation>Квинтовый круг</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <extracomment>A sentence of the circle&apos;s description: &quot;80% or more right: G and D.&quot;</extracomment>
-        <translation>%1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressLegend</name>
-    <message>
-        <source>Right answers / questions asked</source>
-        <extracomment>Beside &quot;7/9&quot; in the legend: the numbers by each key.</extracomment>
-        <translation>Верные ответы / заданные вопросы</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressTable</name>
-    <message>
-        <source>Answers per key</source>
-        <translation>Ответы по тональностям</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Тональность</translation>
-    </message>
-    <message>
-        <source>Asked</source>
-        <translation>Вопросов</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Верно</translation>
-    </message>
-    <message>
-        <source>Average time</source>
-        <translation>Среднее время</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressText</name>
-    <message>
-        <source>Bass clef</source>
-        <translation>Басовый ключ</translation>
-    </message>
-    <message>
-        <source>Alto clef</source>
-        <translation>Альтовый ключ</translation>
-    </message>
-    <message>
-        <source>Tenor clef</source>
-        <translation>Теноровый ключ</translation>
-    </message>
-    <message>
-        <source>Treble clef</source>
-        <translation>Скрипичный ключ</translation>
-    </message>
-    <message>
-        <source>minor keys</source>
-        <translation>минорные тональности</translation>
-    </message>
-    <message>
-        <source>major keys</source>
-        <translation>мажорные тональности</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <extracomment>What the window shows: &quot;Bass clef, minor keys&quot;.</extracomment>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <extracomment>A percentage: &quot;85%&quot;, as your language writes it.</extracomment>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <extracomment>A time in seconds with one decimal: &quot;2.4 s&quot;.</extracomment>
-        <translation>%1&#xa0;с</translation>
-    </message>
-    <message>
-        <source>%1% or more right</source>
-        <translation>%1&#xa0;% и более верных</translation>
-    </message>
-    <message>
-        <source>%1 to %2% right</source>
-        <translation>От %1 до %2&#xa0;% верных</translation>
-    </message>
-    <message>
-        <source>Under %1% right</source>
-        <translation>Менее %1&#xa0;% верных</translation>
-    </message>
-    <message>
-        <source>Not asked yet</source>
-        <translation>Ещё не спрашивали</translation>
-    </message>
-    <message>
-        <source>Slower than %1 on average</source>
-        <translation>В среднем дольше %1</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressWindow</name>
-    <message>
-        <source>My progress</source>
-        <translation>Мои успехи</translation>
-    </message>
-    <message>
-        <source>&amp;This run</source>
-        <translation>&amp;Этот сеанс</translation>
-    </message>
-    <message>
-        <source>&amp;Whole record</source>
-        <translation>Вся &amp;история</translation>
-    </message>
-    <message>
-        <source>No record is kept: only this run&apos;s answers can be shown.</source>
-        <translation>История не сохраняется: можно показать только ответы этого сеанса.</translation>
-    </message>
-</context>
-<context>
-    <name>QuizChart</name>
-    <message>
-        <source>Scores of the last quizzes</source>
-        <translation>Результаты последних тестов</translation>
-    </message>
-    <message>
-        <source>No quiz finished yet</source>
-        <translation>Ещё ни одного законченного теста</translation>
-    </message>
-    <message>
-        <source>One quiz: %1 right</source>
-        <translation>Один тест: %1 верных</translation>
-    </message>
-    <message numerus="yes">
-        <source>Last %n quizzes: lowest %1, highest %2, latest %3</source>
-        <translation>
-            <numerusform>Последний %n тест: худший результат %1, лучший %2, последний %3</numerusform>
-            <numerusform>Последние %n теста: худший результат %1, лучший %2, последний %3</numerusform>
-            <numerusform>Последние %n тестов: худший результат %1, лучший %2, последний %3</numerusform>
-        </translation>
     </message>
 </context>
 </TS>
