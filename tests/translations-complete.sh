@@ -22,7 +22,7 @@ trap 'rm -rf "$work"' EXIT
 
 cd "$root"
 while read -r file; do
-    printf '%s\n' "${sources[@]}" | grep -qx "$root/$file" ||
+    grep -qxF "$root/$file" <(printf '%s\n' "${sources[@]}") ||
         fail "$file has translatable texts but lupdate does not read it"
 done < <(find quiz mainwindow about app fonts record progress tools translations -name '*.cpp' -o -name '*.h' |
     xargs grep -l -E '\btr\("|translate\("|QT_TRANSLATE_(N_)?NOOP\(' || true)
