@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "form1.h"
+#include "progresswindow.h"
 #include "recordpaths.h"
 #include "windowmenu.h"
 
@@ -57,6 +58,12 @@ void Session::quizStarted(const QuizStart& /*start*/) {
     }
 }
 
+void Session::graded(const Grading& /*grading*/) {
+    if (ProgressWindow* window = ProgressWindow::instance()) {
+        window->refresh();
+    }
+}
+
 void Session::turnEnded() {
     remember();
 }
@@ -91,7 +98,14 @@ void Session::keepRecord(bool keep) {
         return;
     }
     keeping_ = true;
+    showRecordKept();
     remember();
+}
+
+void Session::showRecordKept() {
+    if (ProgressWindow* window = ProgressWindow::instance()) {
+        window->setWholeRecordKept(learner_.keeping());
+    }
 }
 
 // Turned off, the record asks what becomes of what it holds.
@@ -111,6 +125,7 @@ void Session::stopKeeping() {
     }
     learner_.stopKeeping();
     keeping_ = false;
+    showRecordKept();
     if (ask.clickedButton() == erase) {
         const QString problem = Record::remove(recordpaths::database());
         if (!problem.isEmpty()) {
@@ -132,7 +147,30 @@ void Session::practise(bool practising) {
     remember();
 }
 
-void Session::showProgress() {}
+void Session::showProgress() {
+    ProgressWindow::open([this](ProgressScope scope) { return progress(scope); },
+                         learner_.keeping());
+}
+
+// The figures of the clef and keys chosen now; a key counts as slow when its answers took on
+// average more than the share of the question's time that practice counts as slow.
+ProgressData Session::progress(ProgressScope scope) const {
+    const DrillSettings settings = form_.settings();
+    const Learner::Figures figures =
+        learner_.figures(settings.clef, settings.mode, scope == ProgressScope::WholeRecord);
+    ProgressData data;
+    data.clef = settings.clef;
+    data.mode = settings.mode;
+    for (size_t i = 0; i < data.keys.size(); ++i) {
+        const KeyFigures& key = figures.keys.at(i);
+        data.keys[i] = {key.key, key.asked, key.right, key.averageMs};
+    }
+    for (const QuizScore& quiz : figures.quizzes) {
+        data.quizzes.push_back({quiz.started, quiz.graded, quiz.right});
+    }
+    data.slowMs = static_cast<int>(practice::kSlowShare * (settings.seconds * 1000 + 500));
+    return data;
+}
 
 // A problem with the record is told beside the drill, which goes on: the box waits for the
 // user without holding the clock.

@@ -7,6 +7,7 @@
 #include "commandline.h"
 #include "drillevents.h"
 #include "learner.h"
+#include "progressdata.h"
 #include "settingsfile.h"
 
 class Form1;
@@ -26,6 +27,8 @@ public:
 
     // The record is opened with the first quiz, not at start-up.
     void quizStarted(const QuizStart& start) override;
+    // Keeps My progress up to date.
+    void graded(const Grading& grading) override;
     // Remembers a changed setting at once while the record is kept.
     void turnEnded() override;
 
@@ -33,8 +36,10 @@ private:
     void restore(const StoredSettings& stored, const Options& options);
     void keepRecord(bool keep);
     void stopKeeping();
+    void showRecordKept();
     void practise(bool practising);
     void showProgress();
+    ProgressData progress(ProgressScope scope) const;
     void remember();
     StoredSettings current() const;
     void tell(const QString& message);

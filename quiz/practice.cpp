@@ -9,8 +9,6 @@ namespace {
 constexpr double kFloor = 1.0;
 constexpr double kPerMiss = 2.0;
 constexpr double kPerSlowAnswer = 0.5;
-// A right answer is slow when it came after more than this share of the question's time.
-constexpr double kSlowShare = 0.6;
 
 bool slow(const Outcome& outcome) {
     return outcome.right && outcome.msToChoice &&
@@ -21,7 +19,8 @@ bool slow(const Outcome& outcome) {
 
 double weightOf(std::span<const Outcome> newestFirst) {
     double weight = kFloor;
-    for (const Outcome& outcome : newestFirst.first(std::min<size_t>(newestFirst.size(), kRecent))) {
+    for (const Outcome& outcome :
+         newestFirst.first(std::min<size_t>(newestFirst.size(), kRecent))) {
         weight += !outcome.right ? kPerMiss : slow(outcome) ? kPerSlowAnswer : 0.0;
     }
     return weight;

@@ -16,6 +16,8 @@ struct Outcome {
 
 // How many of a key's last answers count.
 constexpr int kRecent = 5;
+// A right answer is slow when it came after more than this share of the question's time.
+constexpr double kSlowShare = 0.6;
 
 // The weight of a key from its recent answers, newest first: one, and more for each miss and
 // each slow right answer among the last kRecent.
