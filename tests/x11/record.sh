@@ -83,6 +83,21 @@ stored=$(sql "$record" "SELECT count(*) FROM answers WHERE clef = 'alto' AND mod
     fail "a flat key was asked in a drill of the sharp keys"
 echo "ok: killed after $graded graded answers, the record holds $stored and is whole"
 
+# --- Turned off, the record asks what becomes of its files.
+turn_off_and_press() {
+    start_program "$program" "$pictures"
+    xdotool windowfocus --sync "$WINDOW" key Menu r
+    /usr/bin/python3 "$(dirname "$0")/press.py" "$1" || fail "no question with \"$1\""
+    sleep 0.3
+    stop_program
+}
+turn_off_and_press Cancel
+grep -q keepRecord=true "$settings" || fail "Cancel still turned the record off"
+turn_off_and_press "Keep the files"
+grep -q keepRecord=false "$settings" && [[ -f $record ]] || fail "the files were not kept as they were"
+keep_record_with seconds=0 questions=25 keyKind=2 clef=alto mode=minor
+echo "ok: turned off, the record asks: Cancel keeps it on, Keep the files keeps them, turned off"
+
 # --- Two copies at once, each playing a whole quiz of three questions.
 keep_record_with seconds=0 questions=3
 before=$(sql "$record" "SELECT count(*) FROM answers")
@@ -97,6 +112,10 @@ stop_program "$first"
 after=$(sql "$record" "SELECT count(*) FROM answers")
 ((after - before == 6)) || fail "two copies graded 6 answers, the record took $((after - before))"
 echo "ok: two copies at once graded 6 answers, and the record holds them all"
+
+turn_off_and_press "Delete them"
+[[ ! -e $record && ! -e $settings ]] || fail "Delete them left files: $(find "$home" -type f)"
+echo "ok: Delete them deleted the record and the settings"
 
 # --- Bad databases: the message, the drill, and what became of the file.
 # Each row: how to spoil it, a word of the message, and whether the file is kept aside.
