@@ -33,15 +33,6 @@ QStringList argumentsOf(int argc, char** argv) {
     return arguments;
 }
 
-std::optional<Clef> clefOfWord(const QString& word) {
-    for (Clef clef : allClefs) {
-        if (word == QLatin1String(clefWord(clef).data(), qsizetype(clefWord(clef).size()))) {
-            return clef;
-        }
-    }
-    return std::nullopt;
-}
-
 // The program's options, described in the language installed when it is made.
 class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
@@ -64,13 +55,13 @@ public:
     bool good(const QStringList& arguments) {
         return parser.parse(arguments) && !parser.isSet(help) && !parser.isSet(version) &&
                parser.positionalArguments().isEmpty() &&
-               (!parser.isSet(clef) || clefOfWord(parser.value(clef)));
+               (!parser.isSet(clef) || clefOfWord(parser.value(clef).toStdString()));
     }
 
     Options options() const {
         Options options;
         if (parser.isSet(clef)) {
-            options.clef = clefOfWord(parser.value(clef));
+            options.clef = clefOfWord(parser.value(clef).toStdString());
         }
         if (parser.isSet(minor)) {
             options.mode = KeyMode::Minor;

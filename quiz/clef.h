@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 // The clefs a key signature can be shown in. Plain C++, so the quiz and the picture generator
@@ -23,4 +24,14 @@ constexpr std::string_view clefWord(Clef clef) {
             break;
     }
     return "treble";
+}
+
+// The clef of a word, as clefWord gives it, or none.
+constexpr std::optional<Clef> clefOfWord(std::string_view word) {
+    for (Clef clef : allClefs) {
+        if (clefWord(clef) == word) {
+            return clef;
+        }
+    }
+    return std::nullopt;
 }

@@ -38,15 +38,6 @@ int numberAfter(const std::string& word, size_t prefix) {
     return std::stoi(word.substr(prefix));
 }
 
-std::optional<Clef> clefNamed(const std::string& word) {
-    for (Clef clef : allClefs) {
-        if (word == clefWord(clef)) {
-            return clef;
-        }
-    }
-    return std::nullopt;
-}
-
 std::string kindName(bool sharps, bool flats) {
     return sharps && flats ? "both" : sharps ? "sharps" : "flats";
 }
@@ -88,7 +79,7 @@ struct Rig : DrillRig {
                 clock.runFor(100);
             }
             QVERIFY2(!state().running, "the quiz still runs after 1000 simulated seconds");
-        } else if (const std::optional<Clef> clef = clefNamed(word)) {
+        } else if (const std::optional<Clef> clef = clefOfWord(word)) {
             drill.setClef(*clef);
         } else if (word == "major" || word == "minor") {
             drill.setMode(word == "minor" ? KeyMode::Minor : KeyMode::Major);
