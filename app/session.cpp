@@ -39,7 +39,6 @@ void Session::restore(const StoredSettings& stored, const Options& options) {
     if (stored.keepRecord) {
         wanted = {stored.seconds, stored.questions, static_cast<keytable::KeyKind>(stored.keyKind),
                   stored.clef, stored.mode};
-        keeping_ = true;
         practise(stored.practice);
         form_.menu().showRecordKept(true);
     }
@@ -48,6 +47,8 @@ void Session::restore(const StoredSettings& stored, const Options& options) {
     if (!(wanted == atStart)) {
         form_.restore(wanted);
     }
+    // Kept from here on: what was just read back is no change to write.
+    keeping_ = stored.keepRecord;
     remembered_ = current();
 }
 

@@ -176,6 +176,7 @@ TABLE
 
 # --- A settings file with nonsense values: each falls back alone.
 keep_record_with seconds=3 questions=999 keyKind=7 clef=piano mode=minor
+cp "$settings" "$home/settings-as-written"
 start_program "$program" "$pictures"
 read_tree
 shown="$(name_at 307 102), $(name_at 350 102)"
@@ -183,3 +184,4 @@ shown="$(name_at 307 102), $(name_at 350 102)"
 grep -q "Asks all fourteen keys" <<<"$TREE" || fail "nonsense key kind: not all keys"
 echo "ok: nonsense values fell back alone: $shown, all keys"
 stop_program
+cmp -s "$settings" "$home/settings-as-written" || fail "a start and a stop rewrote the settings"
